@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+// The default printer, drawn on like a page: a font, a pen position in twips from the top
+// left of the printable area, lines of text, the image of a window, and the end of the
+// document that sends the job.
+class Printer {
+  public:
+    enum class Result { Printed, NoPrinter, Failed };
+
+    virtual ~Printer() = default;
+
+    // The printer's font names, by index 0..fontCount()-1.
+    virtual int fontCount() = 0;
+    virtual QString fontName(int index) = 0;
+
+    virtual void setFontName(const QString& name) = 0;
+    virtual void setFontSize(double points) = 0;
+    virtual void setFontBold(bool bold) = 0;
+
+    virtual double currentX() = 0;
+    virtual double currentY() = 0;
+    virtual void setCurrentX(double twips) = 0;
+    virtual void setCurrentY(double twips) = 0;
+
+    // Prints `text` with the top of the text at the current Y, then ends the line: the pen
+    // goes to X 0, one line height down.
+    virtual void printLine(const QString& text) = 0;
+    // Draws the client area of `window` at its true size at the top left of the page.
+    virtual void printForm(QWidget& window) = 0;
+    // Ends the document and sends it; tells whether the page really went to the printer.
+    // The next document starts with fresh font settings.
+    virtual Result endDoc() = 0;
+};

@@ -1,0 +1,93 @@
+#include "shell/Finestre.h"
+
+#include <QCoreApplication>
+
+#include "exercise/FrmOperativoMeno.h"
+#include "reports/FrmAttestato.h"
+#include "reports/FrmStampa.h"
+#include "shell/frmSfondo.h"
+#include "start/FrmInizio.h"
+#include "start/frmValutazione.h"
+
+Finestre::Finestre(Modulo1& stato, Platform& platform) : stato_(stato), platform_(platform) {}
+
+Finestre::~Finestre() {
+    // Windows still open when the registry goes (the end of a run or of a test).
+    delete attestato_;
+    delete stampa_;
+    delete operativo_;
+    delete valutazione_;
+    delete inizio_;
+    delete sfondo_;
+}
+
+template <class W>
+W& Finestre::accedi(QPointer<W>& slot) {
+    if (!slot) {
+        auto* finestra = new W(stato_, platform_, *this);
+        finestra->setAttribute(Qt::WA_DeleteOnClose);
+        finestra->setObjectName(QString::fromLatin1(W::staticMetaObject.className()));
+        slot = finestra;
+        if constexpr (requires { finestra->Form_Load(); })
+            finestra->Form_Load();
+    }
+    return *slot;
+}
+
+frmSfondo& Finestre::sfondo() {
+    return accedi(sfondo_);
+}
+FrmInizio& Finestre::inizio() {
+    return accedi(inizio_);
+}
+frmValutazione& Finestre::valutazione() {
+    return accedi(valutazione_);
+}
+FrmOperativoMeno& Finestre::operativo() {
+    return accedi(operativo_);
+}
+FrmStampa& Finestre::stampa() {
+    return accedi(stampa_);
+}
+FrmAttestato& Finestre::attestato() {
+    return accedi(attestato_);
+}
+
+frmSfondo* Finestre::sfondoSeCaricato() const {
+    return sfondo_;
+}
+FrmInizio* Finestre::inizioSeCaricato() const {
+    return inizio_;
+}
+frmValutazione* Finestre::valutazioneSeCaricato() const {
+    return valutazione_;
+}
+FrmOperativoMeno* Finestre::operativoSeCaricato() const {
+    return operativo_;
+}
+FrmStampa* Finestre::stampaSeCaricato() const {
+    return stampa_;
+}
+FrmAttestato* Finestre::attestatoSeCaricato() const {
+    return attestato_;
+}
+
+void Finestre::mostra(QWidget& finestra) {
+    finestra.setWindowState(finestra.windowState() & ~Qt::WindowMinimized);
+    finestra.show();
+    finestra.raise();
+    finestra.activateWindow();
+}
+
+void Finestre::terminaProgramma() {
+    // Hidden at once, destroyed when control is back in the event loop: the handler that asks
+    // for the end may belong to one of these windows.
+    QWidget* finestre[] = {attestato_, stampa_, operativo_, valutazione_, inizio_, sfondo_};
+    for (QWidget* finestra : finestre) {
+        if (finestra) {
+            finestra->hide();
+            finestra->deleteLater();
+        }
+    }
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+struct Modulo1;
+struct Platform;
+class frmSfondo;
+class FrmInizio;
+class frmValutazione;
+class FrmOperativoMeno;
+class FrmStampa;
+class FrmAttestato;
+
+// The window registry: each window exists at most once. The first access creates the window
+// and runs its load step; later accesses return the same window. A window that unloads itself
+// is destroyed (it closes with Qt::WA_DeleteOnClose) and forgotten, so the next access builds
+// it afresh.
+class Finestre {
+  public:
+    Finestre(Modulo1& stato, Platform& platform);
+    ~Finestre();
+    Finestre(const Finestre&) = delete;
+    Finestre& operator=(const Finestre&) = delete;
+
+    frmSfondo& sfondo();
+    FrmInizio& inizio();
+    frmValutazione& valutazione();
+    FrmOperativoMeno& operativo();
+    FrmStampa& stampa();
+    FrmAttestato& attestato();
+
+    // The window if it is loaded, without creating it.
+    frmSfondo* sfondoSeCaricato() const;
+    FrmInizio* inizioSeCaricato() const;
+    frmValutazione* valutazioneSeCaricato() const;
+    FrmOperativoMeno* operativoSeCaricato() const;
+    FrmStampa* stampaSeCaricato() const;
+    FrmAttestato* attestatoSeCaricato() const;
+
+    // Shows a window, not modal, and brings it to the front.
+    static void mostra(QWidget& finestra);
+
+    // Ends the program at once: every window disappears without its closing handlers, and
+    // the event loop is told to stop.
+    void terminaProgramma();
+
+  private:
+    template <class W>
+    W& accedi(QPointer<W>& slot);
+
+    Modulo1& stato_;
+    Platform& platform_;
+    QPointer<frmSfondo> sfondo_;
+    QPointer<FrmInizio> inizio_;
+    QPointer<frmValutazione> valutazione_;
+    QPointer<FrmOperativoMeno> operativo_;
+    QPointer<FrmStampa> stampa_;
+    QPointer<FrmAttestato> attestato_;
+};

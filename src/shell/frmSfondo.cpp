@@ -1,0 +1,46 @@
+#include "shell/frmSfondo.h"
+
+#include <QMouseEvent>
+
+#include "platform/Twips.h"
+#include "platform/VbColor.h"
+#include "shell/Finestre.h"
+#include "start/FrmInizio.h"
+
+frmSfondo::frmSfondo(Modulo1&, Platform&, Finestre& finestre, QWidget* parent)
+    : QWidget(parent), finestre_(finestre) {
+    setWindowTitle(QStringLiteral("Form1"));
+    setAutoFillBackground(true);
+    QPalette colori = palette();
+    colori.setColor(QPalette::Window, vbColor(0x00C0FFC0));
+    setPalette(colori);
+    resize(twips(10695), twips(9510));
+}
+
+void frmSfondo::Form_Load() {
+    // It fills the screen, so that it lies behind every other window of the program.
+    showMaximized();
+    FrmInizio& inizio = finestre_.inizio();
+    Finestre::mostra(inizio);
+}
+
+void frmSfondo::Form_Click() {
+    Finestre::mostra(finestre_.inizio());
+}
+
+void frmSfondo::Form_DblClick() {
+    Finestre::mostra(finestre_.inizio());
+}
+
+void frmSfondo::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        Form_Click();
+    QWidget::mousePressEvent(event);
+}
+
+void frmSfondo::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt delivers press, release, double click, release: the press already ran Form_Click.
+    if (event->button() == Qt::LeftButton)
+        Form_DblClick();
+    QWidget::mouseDoubleClickEvent(event);
+}
