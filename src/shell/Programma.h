@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QTranslator>
+
+#include "platform/Platform.h"
+#include "platform/QtClock.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtLauncher.h"
+#include "platform/QtPrinter.h"
+#include "platform/QtSound.h"
+#include "platform/StdRandom.h"
+#include "shell/Finestre.h"
+#include "shell/Modulo1.h"
+
+class QApplication;
+
+// The look and the language of the application: the Fusion style, which draws buttons in
+// their palette colour on every system as the windows want, and Qt's own texts (context
+// menus, standard dialogs) in Italian. Without the translation file they stay in English.
+void preparaApplicazione(QApplication& app, QTranslator& traduzioni);
+
+// Everything a run of the program holds: the real platform services, the session state and
+// the window registry. Build it after the QApplication.
+class Programma {
+  public:
+    Programma();
+    // Starts the program: the background window loads and shows the start window.
+    void avvia();
+
+  private:
+    QtClock clock_;
+    StdRandom random_;
+    QtSound sound_;
+    QtDialogs dialogs_;
+    QtLauncher launcher_;
+    QtPrinter printer_;
+    Platform platform_;
+    Modulo1 stato_;
+    Finestre finestre_;
+};
