@@ -4,7 +4,10 @@
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QPicture>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QWidget>
@@ -16,7 +19,6 @@
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-constexpr double kDefaultFontSize = 10.0;
 
 // Windows names that fontconfig maps to metric-compatible faces (Liberation Mono, Nimbus Mono
 // PS): offered under their own names, as reports written for those names expect them.
@@ -26,16 +28,156 @@ const char* const kFixedPitchAliases[] = {"Courier New", "Courier"};
 // high-resolution job on a PDF or a typical laser printer: the pen moves as it would on paper.
 constexpr double kReferenceDpi = 1200.0;
 
+// Forwards painting done in logical pixels (96 to the inch) to a printer's painter, scaled to
+// the printer's resolution. Text is passed on as text: its font is given in points for the
+// printer, which already scales it by the resolution.
+class ScaledPaintEngine final : public QPaintEngine {
+  public:
+    ScaledPaintEngine(QPainter& target, double scale, double fontScale)
+        : QPaintEngine(AllFeatures),
+          target_(target),
+          base_(QTransform::fromScale(scale, scale) * target.transform()),
+          fontScale_(fontScale) {
+        target_.setTransform(base_);
+    }
+
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+
+    void updateState(const QPaintEngineState& state) override {
+        const DirtyFlags dirty = state.state();
+        if (dirty & DirtyPen)
+            target_.setPen(state.pen());
+        if (dirty & DirtyBrush)
+            target_.setBrush(state.brush());
+        if (dirty & DirtyBrushOrigin)
+            target_.setBrushOrigin(state.brushOrigin());
+        if (dirty & DirtyBackground)
+            target_.setBackground(state.backgroundBrush());
+        if (dirty & DirtyBackgroundMode)
+            target_.setBackgroundMode(state.backgroundMode());
+        // Before the clip: a clip is given in the coordinates of the transform it comes with.
+        if (dirty & DirtyTransform)
+            target_.setTransform(state.transform() * base_);
+        if (dirty & DirtyClipRegion)
+            target_.setClipRegion(state.clipRegion(), state.clipOperation());
+        if (dirty & DirtyClipPath)
+            target_.setClipPath(state.clipPath(), state.clipOperation());
+        if (dirty & DirtyClipEnabled)
+            target_.setClipping(state.isClipEnabled());
+        if (dirty & DirtyHints) {
+            target_.setRenderHints(target_.renderHints(), false);
+            target_.setRenderHints(state.renderHints());
+        }
+        if (dirty & DirtyCompositionMode)
+            target_.setCompositionMode(state.compositionMode());
+        if (dirty & DirtyOpacity)
+            target_.setOpacity(state.opacity());
+    }
+
+    void drawPath(const QPainterPath& path) override { target_.drawPath(path); }
+
+    void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+        switch (mode) {
+            case PolylineMode:
+                target_.drawPolyline(points, count);
+                break;
+            case OddEvenMode:
+                target_.drawPolygon(points, count, Qt::OddEvenFill);
+                break;
+            case WindingMode:
+                target_.drawPolygon(points, count, Qt::WindingFill);
+                break;
+            case ConvexMode:
+                target_.drawConvexPolygon(points, count);
+                break;
+        }
+    }
+
+    void drawPixmap(const QRectF& r, const QPixmap& pixmap, const QRectF& source) override {
+        target_.drawPixmap(r, pixmap, source);
+    }
+
+    void drawImage(const QRectF& r, const QImage& image, const QRectF& source,
+                   Qt::ImageConversionFlags flags) override {
+        target_.drawImage(r, image, source, flags);
+    }
+
+    void drawTextItem(const QPointF& baseline, const QTextItem& item) override {
+        QFont font = item.font();
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * fontScale_);
+        // The painter draws the lines of underlined text itself.
+        font.setUnderline(false);
+        font.setOverline(false);
+        font.setStrikeOut(false);
+        target_.setFont(font);
+        target_.drawText(baseline, item.text());
+    }
+
+  private:
+    QPainter& target_;
+    QTransform base_;
+    double fontScale_;
+};
+
+// The printed page measured in a window's logical pixels, painted through ScaledPaintEngine.
+// Fonts are resolved at the window's own resolution, so text keeps its size beside the
+// window's other contents.
+class LogicalPage final : public QPaintDevice {
+  public:
+    LogicalPage(QPainter& target, int printerDpi, int windowDpi)
+        : printer_(*target.device()),
+          scale_(printerDpi / (kTwipsPerInch / kTwipsPerPixel)),
+          windowDpi_(windowDpi),
+          engine_(target, scale_, double(windowDpi) / printerDpi) {}
+
+    QPaintEngine* paintEngine() const override { return &engine_; }
+
+  protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+            case PdmWidth:
+                return qRound(printer_.width() / scale_);
+            case PdmHeight:
+                return qRound(printer_.height() / scale_);
+            case PdmWidthMM:
+                return printer_.widthMM();
+            case PdmHeightMM:
+                return printer_.heightMM();
+            case PdmNumColors:
+                return printer_.colorCount();
+            case PdmDepth:
+                return printer_.depth();
+            case PdmDpiX:
+            case PdmDpiY:
+            case PdmPhysicalDpiX:
+            case PdmPhysicalDpiY:
+                return windowDpi_;
+            case PdmDevicePixelRatio:
+                return 1;
+            case PdmDevicePixelRatioScaled:
+                return qRound(devicePixelRatioFScale());
+            default:
+                return QPaintDevice::metric(metric);
+        }
+    }
+
+  private:
+    const QPaintDevice& printer_;
+    double scale_;
+    int windowDpi_;
+    mutable ScaledPaintEngine engine_;
+};
+
 }  // namespace
 
 QtPrinter::QtPrinter() : QtPrinter(Target::DefaultPrinter) {}
 
-QtPrinter::QtPrinter(Target target, const QString& pdfPath) : target_(target), pdfPath_(pdfPath)
-{
-}
+QtPrinter::QtPrinter(Target target, const QString& pdfPath) : target_(target), pdfPath_(pdfPath) {}
 
-QtPrinter::~QtPrinter()
-{
+QtPrinter::~QtPrinter() {
     // A document that was never ended is dropped where the print engine can abort a job;
     // Qt's PDF and CUPS engines cannot, and finish it.
     if (document_ == Document::Open) {
@@ -44,24 +186,20 @@ QtPrinter::~QtPrinter()
     }
 }
 
-std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& path)
-{
+std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& path) {
     return std::unique_ptr<QtPrinter>(new QtPrinter(Target::Pdf, path));
 }
 
-std::unique_ptr<QtPrinter> QtPrinter::withoutPrinter()
-{
+std::unique_ptr<QtPrinter> QtPrinter::withoutPrinter() {
     return std::unique_ptr<QtPrinter>(new QtPrinter(Target::None));
 }
 
-void QtPrinter::setPdfOutput(const QString& path)
-{
+void QtPrinter::setPdfOutput(const QString& path) {
     if (target_ == Target::Pdf)
         pdfPath_ = path;
 }
 
-QFont QtPrinter::font() const
-{
+QFont QtPrinter::font() const {
     QFont f;  // the application's font
     if (!fontName_.isEmpty())
         f.setFamily(aliases_.value(fontName_, fontName_));
@@ -70,10 +208,11 @@ QFont QtPrinter::font() const
     return f;
 }
 
-bool QtPrinter::isPrinting() const { return document_ == Document::Open; }
+bool QtPrinter::isPrinting() const {
+    return document_ == Document::Open;
+}
 
-const QStringList& QtPrinter::fonts()
-{
+const QStringList& QtPrinter::fonts() {
     if (!fonts_) {
         QStringList names = QFontDatabase::families();
         for (const char* alias : kFixedPitchAliases) {
@@ -91,45 +230,43 @@ const QStringList& QtPrinter::fonts()
     return *fonts_;
 }
 
-int QtPrinter::fontCount() { return static_cast<int>(fonts().size()); }
+int QtPrinter::fontCount() {
+    return static_cast<int>(fonts().size());
+}
 
-QString QtPrinter::fontName(int index)
-{
+QString QtPrinter::fontName(int index) {
     const QStringList& names = fonts();
     return index >= 0 && index < names.size() ? names.at(index) : QString();
 }
 
-void QtPrinter::setFontName(const QString& name)
-{
+void QtPrinter::setFontName(const QString& name) {
     if (name.trimmed().isEmpty())
         return;
     fonts();  // knows the aliases
     fontName_ = name;
 }
 
-void QtPrinter::setFontSize(double points)
-{
+void QtPrinter::setFontSize(double points) {
     // Qt refuses sizes that are not positive; keep the previous size rather than a broken font.
     if (std::isfinite(points) && points > 0.0)
         fontSize_ = points;
 }
 
-void QtPrinter::setFontBold(bool bold) { bold_ = bold; }
+void QtPrinter::setFontBold(bool bold) {
+    bold_ = bold;
+}
 
-void QtPrinter::setCurrentX(double twips)
-{
+void QtPrinter::setCurrentX(double twips) {
     if (std::isfinite(twips))
         x_ = twips;
 }
 
-void QtPrinter::setCurrentY(double twips)
-{
+void QtPrinter::setCurrentY(double twips) {
     if (std::isfinite(twips))
         y_ = twips;
 }
 
-void QtPrinter::printLine(const QString& text)
-{
+void QtPrinter::printLine(const QString& text) {
     if (document_ == Document::NotStarted)
         startDocument();
 
@@ -143,26 +280,31 @@ void QtPrinter::printLine(const QString& text)
     y_ += lineHeight(f);
 }
 
-void QtPrinter::printForm(QWidget& window)
-{
+void QtPrinter::printForm(QWidget& window) {
     if (document_ == Document::NotStarted)
         startDocument();
     if (document_ != Document::Open)
         return;
 
-    // The widget paints itself in logical pixels; the scale makes each pixel its true size on
-    // paper while the text is still drawn as text at the printer's resolution.
-    constexpr double logicalDpi = kTwipsPerInch / kTwipsPerPixel;
-    const double scale = printer_->resolution() / logicalDpi;
-    painter_->save();
-    painter_->scale(scale, scale);
-    window.render(painter_.get(), QPoint(), QRegion(),
+    // Rendered straight onto a printer, a widget becomes one bitmap. Recorded as a picture
+    // and replayed through a page in the window's logical pixels, it keeps its text as text,
+    // drawn sharp at the printer's resolution, and each logical pixel its true size on paper.
+    QPicture picture;
+    QPainter recorder(&picture);
+    window.render(&recorder, QPoint(), QRegion(),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    recorder.end();
+
+    painter_->save();
+    {
+        LogicalPage page(*painter_, printer_->resolution(), window.logicalDpiY());
+        QPainter replay(&page);
+        replay.drawPicture(0, 0, picture);
+    }
     painter_->restore();
 }
 
-Printer::Result QtPrinter::endDoc()
-{
+Printer::Result QtPrinter::endDoc() {
     // A document with nothing drawn still goes out, as one empty page.
     if (document_ == Document::NotStarted)
         startDocument();
@@ -188,8 +330,7 @@ Printer::Result QtPrinter::endDoc()
     return result;
 }
 
-void QtPrinter::startDocument()
-{
+void QtPrinter::startDocument() {
     std::unique_ptr<QPrinter> printer;
     switch (target_) {
         case Target::None:
@@ -224,15 +365,13 @@ void QtPrinter::startDocument()
 }
 
 // Ends the job; true if the print system took it.
-bool QtPrinter::closeJob()
-{
+bool QtPrinter::closeJob() {
     const bool ended = painter_->end();
     const QPrinter::PrinterState state = printer_->printerState();
     return ended && state != QPrinter::Error && state != QPrinter::Aborted;
 }
 
-void QtPrinter::resetSettings()
-{
+void QtPrinter::resetSettings() {
     fontName_.clear();
     fontSize_ = kDefaultFontSize;
     bold_ = false;
@@ -240,13 +379,11 @@ void QtPrinter::resetSettings()
     y_ = 0.0;
 }
 
-double QtPrinter::toDevice(double twips) const
-{
+double QtPrinter::toDevice(double twips) const {
     return twips * printer_->resolution() / kTwipsPerInch;
 }
 
-double QtPrinter::lineHeight(const QFont& font) const
-{
+double QtPrinter::lineHeight(const QFont& font) const {
     if (document_ == Document::Open)
         return QFontMetricsF(font, printer_.get()).lineSpacing() * kTwipsPerInch /
                printer_->resolution();
@@ -255,6 +392,5 @@ double QtPrinter::lineHeight(const QFont& font) const
     const int dotsPerMeter = qRound(kReferenceDpi / 0.0254);
     reference.setDotsPerMeterX(dotsPerMeter);
     reference.setDotsPerMeterY(dotsPerMeter);
-    return QFontMetricsF(font, &reference).lineSpacing() * kTwipsPerInch /
-           reference.logicalDpiY();
+    return QFontMetricsF(font, &reference).lineSpacing() * kTwipsPerInch / reference.logicalDpiY();
 }

@@ -25,7 +25,7 @@ class QPrinter;
 // endDoc() with nothing drawn since the previous one still sends a job with one empty page,
 // so its answer always tells what really happened.
 class QtPrinter final : public Printer {
-public:
+  public:
     // Prints on the system's default printer.
     QtPrinter();
     ~QtPrinter() override;
@@ -63,7 +63,9 @@ public:
     void printForm(QWidget& window) override;
     Result endDoc() override;
 
-private:
+  private:
+    static constexpr double kDefaultFontSize = 10.0;
+
     enum class Target { DefaultPrinter, Pdf, None };
     // Where the current document stands: not begun yet, printing, or unable to print.
     enum class Document { NotStarted, Open, NoPrinter, Failed };
@@ -86,7 +88,7 @@ private:
     QHash<QString, QString> aliases_;
 
     QString fontName_;  // empty: the application's font family
-    double fontSize_ = 10.0;
+    double fontSize_ = kDefaultFontSize;
     bool bold_ = false;
     double x_ = 0.0;
     double y_ = 0.0;
