@@ -249,7 +249,7 @@ FrmAttestato::FrmAttestato(Modulo1& stato, Platform& platform, Finestre& finestr
                               carattere(kArial, 20.25, true), centrato);
     posiziona(lblNome_, 600, 1695, 3450, 555);
     impostaColoreTesto(lblNome_, blu);
-    lblNome_->setAccessibleName(QStringLiteral("Nome"));
+    lblNome_->setAccessibleDescription(QStringLiteral("Nome"));
 
     lblMotivo_ = nuovaEtichetta(frame1, QStringLiteral("lblMotivo"),
                                 QStringLiteral("per aver  conseguito l'obiettivo "),

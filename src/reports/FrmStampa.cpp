@@ -52,7 +52,8 @@ FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
         posiziona(op, sinistre[colonna], 900 + 450 * riga, 2895, 435);
         impostaSfondo(op, vbColor(0x00FFFFC0));
         impostaColoreTesto(op, vbColor(0x000000C0));
-        op->setAccessibleName(QStringLiteral("Operazione %1").arg(i));
+        // Its text is the record; the description says which operation it is.
+        op->setAccessibleDescription(QStringLiteral("Operazione %1").arg(i));
         lblOp_[std::size_t(i - 1)] = op;
     }
 
@@ -73,7 +74,7 @@ FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
     label6_ = nuovaEtichetta(area, QStringLiteral("Label6"), QString(),
                              carattere(QStringLiteral("MS Sans Serif"), 8.25));
     posiziona(label6_, 90, 7980, 2565, 195);
-    label6_->setAccessibleName(QStringLiteral("Carattere di stampa"));
+    label6_->setAccessibleDescription(QStringLiteral("Carattere di stampa"));
 
     command1_ = nuovoPulsante(area, QStringLiteral("Command1"), QStringLiteral("ESCI"),
                               carattere(QStringLiteral("Arial"), 11.25, true), vbColor(0x00FFFF80));
@@ -124,7 +125,8 @@ void FrmStampa::mettiFuocoSuStampa() {
 }
 
 void FrmStampa::Command1_Click() {
-    // Leaving with "ESCI" ends the look at this practice's times.
+    // Only "ESCI" empties the exercise times (the menu and the close box keep them): a later
+    // opening shows them without numbers until the exercise window writes them again.
     for (int e = 1; e <= kEserciziPerPratica; ++e)
         stato_.testoTempoEsercizio(e).clear();
     close();

@@ -75,7 +75,7 @@ TEST_F(ReportWindow, FourColumnsOfTenOnePerExercise) {
     EXPECT_EQ(etichetta(w, "LblOp11")->geometry(), twipsRect(3105, 900, 2895, 435));
     EXPECT_EQ(etichetta(w, "LblOp21")->geometry(), twipsRect(6030, 900, 2895, 435));
     EXPECT_EQ(etichetta(w, "LblOp40")->geometry(), twipsRect(8955, 900 + 9 * 450, 2895, 435));
-    EXPECT_EQ(etichetta(w, "LblOp31")->accessibleName(), "Operazione 31");
+    EXPECT_EQ(etichetta(w, "LblOp31")->accessibleDescription(), "Operazione 31");
 }
 
 TEST_F(ReportWindow, TheListTakesTheFontFoundOnlyForTheOperationsDone) {
