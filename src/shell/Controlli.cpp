@@ -7,8 +7,13 @@
 
 #include "platform/Twips.h"
 
-QFont carattere(const QString& famiglia, double punti, bool grassetto) {
+QFont carattere(const QString& famiglia, double punti, bool grassetto)
+{
     QFont font(famiglia);
+    // "MS Sans Serif" is seldom installed, and fontconfig's default stand-in for it is a much
+    // wider face, which breaks the labels' lines: a face with Arial's metrics stands in first.
+    if (famiglia == QLatin1String("MS Sans Serif"))
+        font.setFamilies({famiglia, QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     return font;
