@@ -38,6 +38,30 @@ const Modalita kModalita[] = {
      " Calcola il prodotto o il fattore esecondo casualità"},
 };
 
+// A control of the exercise window, found by its name.
+QWidget* di(FrmOperativoMeno* operativo, const char* nome) {
+    QWidget* controllo = operativo->findChild<QWidget*>(QString::fromLatin1(nome));
+    EXPECT_NE(controllo, nullptr) << nome;
+    return controllo;
+}
+
+// The colours a mode gives the exercise window, as they are on screen.
+void controllaColori(FrmOperativoMeno* operativo, const Modalita& m) {
+    EXPECT_EQ(di(operativo, "area")->palette().color(QPalette::Window), vbColor(m.sfondo));
+    EXPECT_EQ(di(operativo, "frmNumero")->palette().color(QPalette::Window), vbColor(m.sfondo));
+    QWidget* risultato = di(operativo, "TxtRisultato");
+    EXPECT_EQ(risultato->palette().color(QPalette::Base), vbColor(m.sfondo));
+    EXPECT_EQ(risultato->palette().color(QPalette::Text), vbColor(0x00004080));
+    for (const char* cornice : {"frmElaborazione", "frmValutazione"})
+        EXPECT_EQ(di(operativo, cornice)->palette().color(QPalette::Window), vbColor(m.comandi))
+            << cornice;
+    for (const char* pulsante :
+         {"CmdFine", "cmdSfondo", "CmdVerifica", "CmdOperazione", "CmdEsercizio", "CmdStampa"})
+        EXPECT_EQ(di(operativo, pulsante)->palette().color(QPalette::Button), vbColor(m.comandi))
+            << pulsante;
+    EXPECT_EQ(operativo->findChild<QLabel*>("Label1")->text(), m.riga);
+}
+
 // The start window with the name accepted, ready for a range button.
 class Sessione : public testing::Test {
   protected:
@@ -88,6 +112,17 @@ TEST_P(OgniCombinazione, StoresRangeAndModeAndOpensTheExerciseWindow) {
     ASSERT_NE(operativo, nullptr);
     EXPECT_TRUE(operativo->isVisible());
     EXPECT_EQ(operativo->rigaModalita(), m.riga);
+    controllaColori(operativo, m);
+    // The exercise window was loaded after the range and the positions had been stored: its
+    // first operation lies in the range and hides a term the mode allows.
+    EXPECT_EQ(operativo->findChild<QLabel*>("Label2")->text(),
+              QString(" Operazione con numero massimo da %1 a %2").arg(r.minimo).arg(r.massimo));
+    EXPECT_EQ(stato.contatoreOperazioni, 1);
+    EXPECT_GE(stato.posizioneIncognita, m.da);
+    EXPECT_LE(stato.posizioneIncognita, m.a);
+    const int prodotto = stato.fattore1 * stato.fattore2;
+    EXPECT_GE(prodotto, r.minimo);
+    EXPECT_LE(prodotto, r.massimo);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == operativo; }, 2000));
     // The start window stays open and usable beneath it.
     EXPECT_TRUE(inizio.isVisible());
@@ -113,6 +148,17 @@ TEST_F(Sessione, ARangeButtonMeetingTheOpenExerciseWindowDoesNotReloadIt) {
     premi("Command1");
     QPointer<FrmOperativoMeno> operativo = finestre.operativoSeCaricato();
     ASSERT_FALSE(operativo.isNull());
+    // Three operations into the session: two answered, the third on screen.
+    for (int i = 0; i < 2; ++i) {
+        QTest::keyClicks(di(operativo, "TxtRisultato"), stato.rispostaAttesa);
+        QTest::mouseClick(di(operativo, "CmdVerifica"), Qt::LeftButton);
+        QTest::mouseClick(di(operativo, "CmdOperazione"), Qt::LeftButton);
+    }
+    ASSERT_EQ(stato.contatoreOperazioni, 3);
+    ASSERT_EQ(stato.totaleEsatte, 2);
+    const QString record1 = stato.elencoOperazioni(1);
+    const QString record3 = stato.elencoOperazioni(3);
+    const QString attesa = stato.rispostaAttesa;
     Finestre::mostra(inizio);
 
     scegli(2);
@@ -123,7 +169,20 @@ TEST_F(Sessione, ARangeButtonMeetingTheOpenExerciseWindowDoesNotReloadIt) {
     EXPECT_EQ(stato.posizioneA, 3);
     EXPECT_EQ(operativo->rigaModalita(), " Calcola il prodotto o il fattore esecondo casualità");
     EXPECT_EQ(stato.rigaModalita, operativo->rigaModalita());
+    controllaColori(operativo, kModalita[2]);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == operativo; }, 2000));
+    // The session in progress goes on.
+    EXPECT_EQ(stato.contatoreOperazioni, 3);
+    EXPECT_EQ(stato.numeroOperazione, 3);
+    EXPECT_EQ(stato.numeroEsercizio, 1);
+    EXPECT_EQ(stato.totaleEsatte, 2);
+    EXPECT_EQ(stato.esatteEsercizio, 2);
+    EXPECT_EQ(stato.elencoOperazioni(1), record1);
+    EXPECT_EQ(stato.elencoOperazioni(3), record3);
+    EXPECT_EQ(stato.rispostaAttesa, attesa);
+    EXPECT_EQ(operativo->findChild<QLabel*>("LblOperazione")->text(), "3");
+    EXPECT_EQ(operativo->findChild<QLabel*>("Label2")->text(),
+              " Operazione con numero massimo da 1 a 30");
 }
 
 TEST_F(Sessione, AfterTheExerciseWindowClosesAnotherButtonOpensAFreshOne) {
@@ -131,6 +190,10 @@ TEST_F(Sessione, AfterTheExerciseWindowClosesAnotherButtonOpensAFreshOne) {
     premi("Command2");
     QPointer<FrmOperativoMeno> primo = finestre.operativoSeCaricato();
     ASSERT_FALSE(primo.isNull());
+    QTest::keyClicks(di(primo, "TxtRisultato"), stato.rispostaAttesa);
+    QTest::mouseClick(di(primo, "CmdVerifica"), Qt::LeftButton);
+    QTest::mouseClick(di(primo, "CmdOperazione"), Qt::LeftButton);
+    ASSERT_EQ(stato.contatoreOperazioni, 2);
     primo->close();
     QTest::qWait(0);
     ASSERT_TRUE(primo.isNull());
@@ -142,6 +205,11 @@ TEST_F(Sessione, AfterTheExerciseWindowClosesAnotherButtonOpensAFreshOne) {
     FrmOperativoMeno* secondo = finestre.operativoSeCaricato();
     ASSERT_NE(secondo, nullptr);
     EXPECT_TRUE(secondo->isVisible());
+    controllaColori(secondo, kModalita[1]);
+    EXPECT_EQ(stato.contatoreOperazioni, 1);
+    EXPECT_EQ(stato.totaleEsatte, 0);
+    EXPECT_EQ(secondo->findChild<QLabel*>("Label2")->text(),
+              " Operazione con numero massimo da 1 a 30");
     EXPECT_EQ(stato.nomeAlunno, "Pietro");
     EXPECT_EQ(stato.posizioneDa, 2);
     EXPECT_EQ(stato.numeroMassimo, 30);
