@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
@@ -66,24 +67,30 @@ TEST_F(Inizio, TheLoadStepSetsTitleAndModeList) {
     EXPECT_EQ(w.centralWidget()->size(), QSize(twips(11880), twips(8310)));
 }
 
-TEST_F(Inizio, PlacesFontsAndColours) {
-    EXPECT_EQ(c<QWidget>("Frame2")->geometry(), twipsRect(5010, 3135, 6720, 4500));
-    EXPECT_EQ(c<QWidget>("Frame1")->geometry(), twipsRect(5010, 3030, 6750, 4530));
-    EXPECT_EQ(c<QWidget>("Combo1")->geometry(), twipsRect(195, 2070, 11385, 525));
-    EXPECT_EQ(c<QWidget>("Command3")->geometry(), twipsRect(3360, 300, 3090, 705));
-    EXPECT_EQ(c<QWidget>("Command9")->geometry(), twipsRect(90, 3660, 6435, 495));
-    EXPECT_EQ(c<QWidget>("txtNome")->geometry(), twipsRect(240, 855, 5940, 690));
+TEST_F(Inizio, TheNamePanelLiesOverTheRangePanel) {
+    QWidget* area = w.centralWidget();
+    const QPoint mezzo = c<QWidget>("Command1")->mapTo(area, QPoint(5, 5));
+    QWidget* sopra = area->childAt(mezzo);
+    ASSERT_NE(sopra, nullptr);
+    EXPECT_TRUE(sopra == c<QWidget>("Frame2") || c<QWidget>("Frame2")->isAncestorOf(sopra));
+    // The range panel peeks out above it, as designed.
+    EXPECT_EQ(c<QWidget>("Frame1")->geometry().top() + 7, c<QWidget>("Frame2")->geometry().top());
+}
 
-    auto* avanti = c<QPushButton>("cmdAvanti");
-    EXPECT_EQ(avanti->text(), "AVANTI");
-    EXPECT_EQ(avanti->font().family(), "Arial");
-    EXPECT_DOUBLE_EQ(avanti->font().pointSizeF(), 21.75);
-    EXPECT_TRUE(avanti->font().bold());
-    EXPECT_EQ(avanti->palette().color(QPalette::Button), vbColor(0x0000FFFF));
-    EXPECT_EQ(c<QPushButton>("cmdFine")->palette().color(QPalette::Button), vbColor(0x00FF80FF));
-    EXPECT_EQ(c<QPushButton>("Command9")->palette().color(QPalette::Button), vbColor(0x00C0E0FF));
-    EXPECT_EQ(c<QPushButton>("Command9")->text(), "E S C I");
-    EXPECT_EQ(c<QPushButton>("cmdFine")->text(), "E S C I");
+TEST_F(Inizio, TextsAndTheHandOverTheButtons) {
+    const char* testi[][2] = {
+        {"cmdAvanti", "AVANTI"},
+        {"cmdFine", "E S C I"},
+        {"Command9", "E S C I"},
+        {"Command1", "NUMERO MAX DA 1 A 30"},
+        {"Command2", "NUMERO MAX DA 30 A 60"},
+        {"Command3", "NUMERO MAX DA 60 A 99"},
+        {"Command4", "NUMERO MAX DA 1 A 99"},
+    };
+    for (const auto& [p, testo] : testi) {
+        EXPECT_EQ(c<QPushButton>(p)->text(), testo);
+        EXPECT_EQ(c<QPushButton>(p)->cursor().shape(), Qt::PointingHandCursor) << p;
+    }
     EXPECT_EQ(c<QLabel>("Label4")->text(), "   IMMETTI   IL  TUO  NOME");
     EXPECT_EQ(c<QLabel>("Label9")->text(),
               "Attività di controllo     Stampa operazioni Stampa valutazione");
@@ -91,21 +98,31 @@ TEST_F(Inizio, PlacesFontsAndColours) {
               "Il nome viene troncato automaticamente alla 15a lettera");
     EXPECT_EQ(c<QLabel>("Label3")->text(), "Presta attenzione all'ortografia");
     EXPECT_EQ(c<QLabel>("Label8")->text(), "Buon lavoro");
-    EXPECT_EQ(nome()->palette().color(QPalette::Text), vbColor(0x000000C0));
-    EXPECT_EQ(nome()->palette().color(QPalette::Base), vbColor(0x00FFC0FF));
+    EXPECT_EQ(c<QPushButton>("Command3")->palette().color(QPalette::Button), vbColor(0x0080FFFF));
+}
 
-    const char* pulsanti[] = {"Command1", "Command2",  "Command3", "Command4",
-                              "Command9", "cmdAvanti", "cmdFine"};
-    for (const char* p : pulsanti)
-        EXPECT_EQ(c<QPushButton>(p)->cursor().shape(), Qt::PointingHandCursor) << p;
-    const char* intervalli[][2] = {{"Command1", "NUMERO MAX DA 1 A 30"},
-                                   {"Command2", "NUMERO MAX DA 30 A 60"},
-                                   {"Command3", "NUMERO MAX DA 60 A 99"},
-                                   {"Command4", "NUMERO MAX DA 1 A 99"}};
-    for (const auto& [p, testo] : intervalli) {
-        EXPECT_EQ(c<QPushButton>(p)->text(), testo);
-        EXPECT_EQ(c<QPushButton>(p)->palette().color(QPalette::Button), vbColor(0x0080FFFF));
+TEST_F(Inizio, TheMenuBarAndItsEmptyEntries) {
+    QStringList voci, nomi;
+    for (QAction* a : w.menuBar()->actions()) {
+        voci << a->text();
+        nomi << (a->menu() ? a->menu()->objectName() : a->objectName());
     }
+    EXPECT_EQ(voci, QStringList({"File", "?", "", "Scala di valutazione"}));
+    EXPECT_EQ(nomi, QStringList({"mnuFile", "mnuInfo", "voce", "mnuValutazione"}));
+    auto* file = c<QMenu>("mnuFile");
+    ASSERT_EQ(file->actions().size(), 2);
+    EXPECT_EQ(file->actions()[0]->text(), "Esci");
+    EXPECT_EQ(file->actions()[1]->objectName(), "mnuVuoto");
+    EXPECT_EQ(file->actions()[1]->text(), "");
+
+    // The two empty entries do nothing.
+    c<QAction>("voce")->trigger();
+    c<QAction>("mnuVuoto")->trigger();
+    QTest::qWait(0);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(f.dialogs.boxes.empty());
+    EXPECT_TRUE(f.launcher.started.isEmpty());
+    EXPECT_EQ(finestre.valutazioneSeCaricato(), nullptr);
 }
 
 TEST_F(Inizio, TheTitleShapesArePaintedBehindTheLabels) {

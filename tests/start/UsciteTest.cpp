@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -188,7 +189,8 @@ INSTANTIATE_TEST_SUITE_P(Inizio, OgniUscita,
                                          Uscita::chiusura));
 
 TEST_F(Avvio, TheInfoEntryReportsAMissingProgramOnce) {
-    voce("mnuInfo")->trigger();
+    QMenuBar* barra = inizio->menuBar();
+    QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(voce("mnuInfo")).center());
     EXPECT_EQ(f.launcher.started, QStringList{"vetrina.exe"});
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].text, "File mancante");

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPointer>
 #include <QTest>
 
@@ -24,8 +25,10 @@ class Scala : public testing::Test {
         EXPECT_EQ(voce->text(), "Scala di valutazione");
     }
 
+    // A click on the entry of the menu bar: it acts at once, with no drop-down.
     frmValutazione* apri() {
-        voce->trigger();
+        QMenuBar* barra = inizio.menuBar();
+        QTest::mouseClick(barra, Qt::LeftButton, {}, barra->actionGeometry(voce).center());
         return finestre.valutazioneSeCaricato();
     }
 
