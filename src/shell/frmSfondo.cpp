@@ -4,16 +4,17 @@
 
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "start/FrmInizio.h"
 
 frmSfondo::frmSfondo(Modulo1&, Platform&, Finestre& finestre, QWidget* parent)
     : QWidget(parent), finestre_(finestre) {
+    // It stays beneath the other windows of the program: a click on it raises the start
+    // window without hiding the exercise window behind a full-screen background.
+    setWindowFlag(Qt::WindowStaysOnBottomHint);
     setWindowTitle(QStringLiteral("Form1"));
-    setAutoFillBackground(true);
-    QPalette colori = palette();
-    colori.setColor(QPalette::Window, vbColor(0x00C0FFC0));
-    setPalette(colori);
+    impostaSfondo(this, vbColor(0x00C0FFC0));
     resize(twips(10695), twips(9510));
 }
 

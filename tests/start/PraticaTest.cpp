@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include "exercise/FrmOperativoMeno.h"
+#include "reports/FrmStampa.h"
+#include "shell/Finestre.h"
+#include "shell/Modulo1.h"
+#include "shell/frmSfondo.h"
+#include "start/FrmInizio.h"
+#include "support/FakePlatform.h"
+
+namespace {
+
+template <class T = QWidget>
+T* controllo(QWidget* finestra, const char* nome) {
+    T* trovato = finestra->findChild<T*>(QString::fromLatin1(nome));
+    EXPECT_NE(trovato, nullptr) << nome;
+    return trovato;
+}
+
+// The whole road with the fakes: the program starts with the background window, the pupil
+// types a name, picks a mode and a range and answers all forty operations, some wrongly.
+TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswer) {
+    FakePlatform f;
+    f.clock.passo = 3;  // every reading of the clock is three seconds after the one before
+    Modulo1 stato;
+    Finestre finestre(stato, f.platform);
+
+    QPointer<frmSfondo> sfondo = &finestre.sfondo();
+    QPointer<FrmInizio> inizio = finestre.inizioSeCaricato();
+    ASSERT_FALSE(inizio.isNull());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == inizio; }, 2000));
+
+    auto* nome = controllo<QLineEdit>(inizio, "txtNome");
+    ASSERT_EQ(QApplication::focusWidget(), nome);
+    QTest::keyClicks(nome, "Chiara");
+    QTest::keyClick(nome, Qt::Key_Return);
+    EXPECT_EQ(stato.nomeAlunno, "Chiara");
+    controllo<QComboBox>(inizio, "Combo1")->setCurrentIndex(2);
+    QTest::mouseClick(controllo(inizio, "Command2"), Qt::LeftButton);
+
+    QPointer<FrmOperativoMeno> operativo = finestre.operativoSeCaricato();
+    ASSERT_FALSE(operativo.isNull());
+    EXPECT_EQ(operativo->rigaModalita(), " Calcola il prodotto o il fattore esecondo casualità");
+    auto* risultato = controllo<QLineEdit>(operativo, "TxtRisultato");
+
+    f.dialogs.answers = {Dialogs::Yes};
+    int sbagliate = 0;
+    for (int n = 1; n <= 40; ++n) {
+        ASSERT_EQ(stato.contatoreOperazioni, n);
+        ASSERT_EQ(stato.numeroEsercizio, (n - 1) / 10 + 1);
+        ASSERT_GE(stato.posizioneIncognita, 1);
+        ASSERT_LE(stato.posizioneIncognita, 3);
+        const int prodotto = stato.fattore1 * stato.fattore2;
+        ASSERT_GE(prodotto, 30);
+        ASSERT_LE(prodotto, 60);
+
+        const bool giusta = n % 7 != 0;
+        sbagliate += !giusta;
+        const QString risposta =
+            giusta ? stato.rispostaAttesa : QString::number(stato.valoreAtteso + 1);
+        risultato->setFocus();
+        QTest::keyClicks(risultato, risposta);
+        QTest::mouseClick(controllo(operativo, "CmdVerifica"), Qt::LeftButton);
+        ASSERT_FALSE(operativo.isNull());
+        EXPECT_EQ(controllo<QLabel>(operativo, "LblEsito")->text(),
+                  giusta ? "E S A T T O" : "E R R A T O")
+            << n;
+        EXPECT_TRUE(stato.elencoOperazioni(n).endsWith(QStringLiteral("  3 Tp")))
+            << n << " " << stato.elencoOperazioni(n).toStdString();
+        EXPECT_EQ(stato.elencoOperazioni(n).contains(QStringLiteral(")*")), !giusta) << n;
+
+        if (n == 40)
+            break;
+        if (n % 10 == 0)
+            QTest::mouseClick(controllo(operativo, "CmdEsercizio"), Qt::LeftButton);
+        else
+            QTest::mouseClick(controllo(operativo, "CmdOperazione"), Qt::LeftButton);
+    }
+
+    // The end of the practice asks once whether to see the operations; Yes shows them.
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].title, "FINE ESERCITAZIONE");
+    EXPECT_EQ(stato.totaleEsatte, 40 - sbagliate);
+    EXPECT_EQ(stato.contatoreOperazioni, 40);
+    EXPECT_EQ(stato.numeroEsercizio, 0);
+    EXPECT_EQ(int(f.sound.plays.size()), 40 - sbagliate);
+    FrmStampa* stampa = finestre.stampaSeCaricato();
+    ASSERT_NE(stampa, nullptr);
+    EXPECT_TRUE(stampa->isVisible());
+
+    // Everything the practice leaves for the report and the certificate is in the session.
+    EXPECT_EQ(stato.nomeAlunno, "Chiara");
+    EXPECT_EQ(stato.rigaModalita, " Calcola il prodotto o il fattore esecondo casualità");
+    EXPECT_EQ(stato.numeroMinimo, 30);
+    EXPECT_EQ(stato.numeroMassimo, 60);
+    for (int e = 1; e <= 4; ++e)
+        EXPECT_EQ(stato.tempoEsercizio(e), 30) << e;
+
+    // The windows opened along the way are all still there.
+    EXPECT_FALSE(sfondo.isNull());
+    EXPECT_TRUE(inizio->isVisible());
+    EXPECT_TRUE(operativo->isVisible());
+    EXPECT_TRUE(f.launcher.started.isEmpty());
+    EXPECT_EQ(f.dialogs.beeps, 0);
+}
+
+}  // namespace
