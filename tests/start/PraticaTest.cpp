@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "exercise/FrmOperativoMeno.h"
+#include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
@@ -25,8 +26,9 @@ T* controllo(QWidget* finestra, const char* nome) {
 }
 
 // The whole road with the fakes: the program starts with the background window, the pupil
-// types a name, picks a mode and a range and answers all forty operations, some wrongly.
-TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswer) {
+// types a name, picks a mode and a range and answers all forty operations, some wrongly; then
+// the report lists and prints them, and the certificate grades the practice and prints itself.
+TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswerTheReportAndTheCertificate) {
     FakePlatform f;
     f.clock.passo = 3;  // every reading of the clock is three seconds after the one before
     Modulo1 stato;
@@ -109,6 +111,61 @@ TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswer) {
     EXPECT_TRUE(operativo->isVisible());
     EXPECT_TRUE(f.launcher.started.isEmpty());
     EXPECT_EQ(f.dialogs.beeps, 0);
+
+    // The report lists every record with the four exercise times, and prints them on one page.
+    for (int n = 1; n <= 40; ++n)
+        EXPECT_EQ(controllo<QLabel>(stampa, QStringLiteral("LblOp%1").arg(n).toLatin1())->text(),
+                  stato.elencoOperazioni(n))
+            << n;
+    EXPECT_EQ(controllo<QLabel>(stampa, "Label3")->text(), "Tempo totale:     30 sec.");
+    f.printer.calls.clear();
+    QTest::mouseClick(controllo(stampa, "cmdStampaS"), Qt::LeftButton);
+    const QStringList pagina = f.printer.calls;
+    EXPECT_TRUE(pagina.contains("line SCUOLA ELEMENTARE DI_____________________   "));
+    for (int n = 1; n <= 40; ++n)
+        EXPECT_TRUE(pagina.contains("line " + stato.elencoOperazioni(n))) << n;
+    EXPECT_TRUE(pagina.contains("line Eser. n.4: Tempo tot.  30 secondi"));
+    EXPECT_EQ(pagina.count("end"), 1);
+    EXPECT_EQ(pagina.last(), "end");
+
+    // Five wrong answers of forty: 35 right gives 8, "DISTINTO".
+    ASSERT_EQ(sbagliate, 5);
+    QTest::mouseClick(controllo(stampa, "Command2"), Qt::LeftButton);
+    QPointer<FrmAttestato> attestato = finestre.attestatoSeCaricato();
+    ASSERT_FALSE(attestato.isNull());
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblNome")->text(), "Chiara");
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblObiettivo3")->text(),
+              " Calcola il prodotto o il fattore esecondo casualità");
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblObiettivo2")->text(), " Numeri da  30 a 60");
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblRapporto")->text(), "DISTINTO");
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblPerche")->text(),
+              "Per aver dato 35 risposte esatte su 40");
+    EXPECT_EQ(controllo<QLabel>(attestato, "lblData")->text(), "Data        " + f.clock.date);
+
+    // The certificate prints as the image of its window, without its three buttons.
+    f.printer.calls.clear();
+    QStringList visibiliDuranteLaStampa;
+    f.printer.onForm = [&](QWidget& finestra) {
+        for (QPushButton* b : finestra.findChildren<QPushButton*>())
+            if (b->isVisible())
+                visibiliDuranteLaStampa << b->objectName();
+    };
+    QTest::mouseClick(controllo(attestato, "Command2"), Qt::LeftButton);
+    EXPECT_EQ(f.printer.calls, QStringList({"form FrmAttestato", "end"}));
+    EXPECT_TRUE(visibiliDuranteLaStampa.isEmpty())
+        << visibiliDuranteLaStampa.join(' ').toStdString();
+    for (const char* nome : {"Command2", "Command1", "CmdFine"})
+        EXPECT_TRUE(controllo(attestato, nome)->isVisible()) << nome;
+    EXPECT_EQ(f.dialogs.boxes.size(), 1u);  // nothing to report: both pages printed
+
+    // "FINE SESSIONE" ends the program at once, every window with it.
+    QTest::mouseClick(controllo(attestato, "Command1"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(attestato.isNull());
+    EXPECT_TRUE(operativo.isNull());
+    EXPECT_TRUE(inizio.isNull());
+    EXPECT_TRUE(sfondo.isNull());
+    EXPECT_EQ(finestre.stampaSeCaricato(), nullptr);
 }
 
 }  // namespace
