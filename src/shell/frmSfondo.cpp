@@ -1,6 +1,7 @@
 #include "shell/frmSfondo.h"
 
 #include <QMouseEvent>
+#include <QScreen>
 
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
@@ -19,7 +20,10 @@ frmSfondo::frmSfondo(Modulo1&, Platform&, Finestre& finestre, QWidget* parent)
 }
 
 void frmSfondo::Form_Load() {
-    // It fills the screen, so that it lies behind every other window of the program.
+    // It fills the screen, so that it lies behind every other window of the program. The
+    // geometry is set as well, for desktops with no window manager to maximise it.
+    if (const QScreen* schermo = screen())
+        setGeometry(schermo->availableGeometry());
     showMaximized();
     FrmInizio& inizio = finestre_.inizio();
     Finestre::mostra(inizio);
