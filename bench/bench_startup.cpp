@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cstdio>
 
+#include "platform/Caratteri.h"
 #include "shell/Programma.h"
 
 namespace {
@@ -45,7 +46,9 @@ int main(int argc, char* argv[]) {
     QElapsedTimer orologio;
     orologio.start();
 
+    PreparazioneCaratteri caratteri;
     QApplication app(argc, argv);
+    caratteri.attendi();
     QTranslator traduzioni;
     preparaApplicazione(app, traduzioni);
     const double applicazione = orologio.nsecsElapsed() / 1e6;
