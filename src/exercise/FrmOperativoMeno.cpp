@@ -123,6 +123,11 @@ FrmOperativoMeno::FrmOperativoMeno(Modulo1& stato, Platform& platform, Finestre&
     ::impostaSfondo(LblIstruzione_, vbColor(0x00FFFFC0));
     impostaColoreTesto(LblIstruzione_, vbColor(0x00FF0000));
 
+    // Enter on a focused button presses it, as Space does: after Enter has verified an answer
+    // the focus is on the next command, and a second Enter moves on.
+    for (QPushButton* pulsante : area_->findChildren<QPushButton*>())
+        pulsante->setAutoDefault(true);
+
     ordineTabulazione(false);
 }
 
@@ -438,6 +443,9 @@ void FrmOperativoMeno::Form_Load() {
 }
 
 void FrmOperativoMeno::CmdOperazione_Click() {
+    // An exercise has ten operations (the button is not offered after the tenth).
+    if (stato_.numeroOperazione >= kOperazioniPerEsercizio)
+        return;
     fraTastierino_->setEnabled(true);
     LblTempoParziale_->clear();
     avanzaOperazione(stato_);
@@ -459,6 +467,9 @@ void FrmOperativoMeno::CmdEsercizio_Click() {
         ricominciaPratica();
         return;
     }
+    // A practice has four exercises (the button is not offered during the fourth).
+    if (stato_.numeroEsercizio >= kEserciziPerPratica)
+        return;
     fraTastierino_->setEnabled(true);
     pulisciValutazione();
     avanzaEsercizio(stato_);
@@ -757,12 +768,13 @@ bool FrmOperativoMeno::filtraTasto(QKeyEvent* evento) {
 void FrmOperativoMeno::mostraMenuContestuale(const QPoint& dove) {
     QMenu* menu = TxtRisultato_->createStandardContextMenu();
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    // The menu's "Paste" is the action wired to the box's own paste: it is rewired to the
+    // rules of the answer.
     for (QAction* azione : menu->actions()) {
-        if (azione->objectName() == QStringLiteral("edit-paste")) {
-            disconnect(azione, &QAction::triggered, nullptr, nullptr);
+        if (disconnect(azione, SIGNAL(triggered()), TxtRisultato_, SLOT(paste())) ||
+            disconnect(azione, &QAction::triggered, TxtRisultato_, &QLineEdit::paste))
             connect(azione, &QAction::triggered, this,
                     [this] { TxtRisultato_Paste(QGuiApplication::clipboard()->text()); });
-        }
     }
     menu->popup(dove);
 }
