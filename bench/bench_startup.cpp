@@ -7,7 +7,6 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "platform/Caratteri.h"
 #include "shell/Programma.h"
 
 namespace {
@@ -46,9 +45,7 @@ int main(int argc, char* argv[]) {
     QElapsedTimer orologio;
     orologio.start();
 
-    PreparazioneCaratteri caratteri;
     QApplication app(argc, argv);
-    caratteri.attendi();
     QTranslator traduzioni;
     preparaApplicazione(app, traduzioni);
     const double applicazione = orologio.nsecsElapsed() / 1e6;
