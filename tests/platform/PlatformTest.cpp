@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSoundEffect>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -16,6 +15,7 @@
 #include "platform/QtSound.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
+#include "support/ProgrammaTemporaneo.h"
 
 TEST(Twips, FifteenTwipsToALogicalPixel) {
     EXPECT_EQ(twips(1440), 96);
@@ -95,25 +95,10 @@ TEST(QtLauncher, StartsAProgramFromThePathByBareName) {
     EXPECT_FALSE(launcher.startProgram("nessun-programma-con-questo-nome.exe"));
 
 #ifdef Q_OS_UNIX
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString segno = dir.filePath("partito");
-    QFile programma(dir.filePath("vetrina.exe"));
-    ASSERT_TRUE(programma.open(QIODevice::WriteOnly));
-    programma.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(segno).toUtf8());
-    programma.close();
-    programma.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", dir.path().toLocal8Bit() + ':' + path);
-    const bool partito = launcher.startProgram("vetrina.exe");
-    qputenv("PATH", path);
-    EXPECT_TRUE(partito);
-    QElapsedTimer attesa;
-    attesa.start();
-    while (!QFile::exists(segno) && attesa.elapsed() < 5000)
-        QTest::qWait(20);
-    EXPECT_TRUE(QFile::exists(segno));
+    ProgrammaTemporaneo vetrina("vetrina.exe");
+    ASSERT_TRUE(vetrina.pronto());
+    EXPECT_TRUE(launcher.startProgram("vetrina.exe"));
+    EXPECT_TRUE(vetrina.partito());
 #endif
 }
 

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -19,6 +17,7 @@
 #include "start/FrmInizio.h"
 #include "start/frmValutazione.h"
 #include "support/FakePlatform.h"
+#include "support/ProgrammaTemporaneo.h"
 
 namespace {
 
@@ -224,21 +223,13 @@ TEST(InizioConLauncherVero, TheInfoEntryStartsVetrinaFromThePath) {
     QAction* info = inizio.findChild<QAction*>("mnuInfo");
     ASSERT_NE(info, nullptr);
 
-    QTemporaryDir cartella;
-    ASSERT_TRUE(cartella.isValid());
-    const QString segno = cartella.filePath("partita");
-    QFile programma(cartella.filePath("vetrina.exe"));
-    ASSERT_TRUE(programma.open(QIODevice::WriteOnly));
-    programma.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(segno).toUtf8());
-    programma.close();
-    programma.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(cartella.path()) + ':' + path);
-    info->trigger();
-    qputenv("PATH", path);
-    EXPECT_TRUE(f.dialogs.boxes.empty());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(segno); }, 5000));
+    {
+        ProgrammaTemporaneo vetrina("vetrina.exe");
+        ASSERT_TRUE(vetrina.pronto());
+        info->trigger();
+        EXPECT_TRUE(f.dialogs.boxes.empty());
+        EXPECT_TRUE(vetrina.partito());
+    }
 
     // Without it on the path the same entry reports it missing.
     info->trigger();
