@@ -44,13 +44,7 @@ int main(int argc, char* argv[]) {
     // The No answer started a new practice; play it to its end again and keep that session
     // for the report and the certificate.
     pratica.fakes.dialogs.risposta = Dialogs::Yes;
-    for (int n = 1; n <= 40; ++n) {
-        for (QChar cifra : pratica.stato.rispostaAttesa)
-            pratica.tasto(cifra)->click();
-        pratica.pulsante("CmdVerifica")->click();
-        if (n < 40)
-            pratica.pulsante(n % 10 ? "CmdOperazione" : "CmdEsercizio")->click();
-    }
+    pratica.rispondiTutteGiuste();
     if (FrmStampa* aperta = pratica.finestre.stampaSeCaricato())
         aperta->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -17,13 +17,7 @@ int main(int argc, char* argv[]) {
     pratica.fakes.clock.passo = 2.3;
     pratica.fakes.dialogs.risposta = Dialogs::Yes;
     pratica.apri();
-    for (int n = 1; n <= 40; ++n) {
-        for (QChar cifra : pratica.stato.rispostaAttesa)
-            pratica.tasto(cifra)->click();
-        pratica.pulsante("CmdVerifica")->click();
-        if (n < 40)
-            pratica.pulsante(n % 10 ? "CmdOperazione" : "CmdEsercizio")->click();
-    }
+    pratica.rispondiTutteGiuste();
 
     QTemporaryDir cartella;
     std::unique_ptr<QtPrinter> stampante = QtPrinter::toPdf(cartella.filePath("prima.pdf"));

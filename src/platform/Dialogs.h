@@ -12,7 +12,6 @@ class Dialogs {
     static constexpr int No = 7;
     // Styles: buttons in the low bits, icon in 16/32/48/64.
     static constexpr int OkOnly = 0;
-    static constexpr int OkCancel = 1;
     static constexpr int YesNo = 4;
     static constexpr int Information = 64;
 
