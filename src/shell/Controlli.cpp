@@ -7,8 +7,7 @@
 
 #include "platform/Twips.h"
 
-QFont carattere(const QString& famiglia, double punti, bool grassetto)
-{
+QFont carattere(const QString& famiglia, double punti, bool grassetto) {
     QFont font(famiglia);
     // "MS Sans Serif" is seldom installed, and fontconfig's default stand-in for it is a much
     // wider face, which breaks the labels' lines: a face with Arial's metrics stands in first.
@@ -58,7 +57,8 @@ QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& 
     pulsante->setObjectName(nome);
     pulsante->setFont(font);
     pulsante->setCursor(Qt::PointingHandCursor);
-    pulsante->setAutoDefault(false);
+    // Enter on a focused button presses it, as Space does, in every window.
+    pulsante->setAutoDefault(true);
     QPalette colori = pulsante->palette();
     colori.setColor(QPalette::Button, sfondo);
     pulsante->setPalette(colori);

@@ -30,7 +30,8 @@ QLabel* nuovaEtichetta(QWidget* parent, const QString& nome, const QString& test
                        const QFont& font,
                        Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop);
 
-// A graphical command button: its background colour shows, and the pointer over it is a hand.
+// A graphical command button: its background colour shows, the pointer over it is a hand, and
+// Enter presses it when it has the focus, as Space does.
 QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& testo,
                            const QFont& font, const QColor& sfondo);
 
