@@ -7,6 +7,8 @@
 #include <QRandomGenerator>
 #include <QThread>
 
+#include "support/ProcessoFiglio.h"
+
 namespace {
 
 void ripristina(const char* nome, const QByteArray& valore) {
@@ -36,6 +38,7 @@ PulseAudioPrivato::PulseAudioPrivato()
     server_.setProcessEnvironment(ambiente);
     server_.setProcessChannelMode(QProcess::MergedChannels);
     server_.setStandardOutputFile(dir.filePath("pulseaudio.log"));
+    terminaColTest(server_);
     server_.start("pulseaudio",
                   {"--daemonize=no", "--system=false", "-n", "--use-pid-file=no",
                    "--exit-idle-time=-1", "--realtime=no", "--high-priority=no", "-L",

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "support/ProcessoFiglio.h"
+
 Registratore::Registratore(const QString& sorgente) {
     thread_.reset(QThread::create([this, sorgente] { registra(sorgente); }));
     thread_->start();
@@ -31,6 +33,7 @@ QString Registratore::errore() const {
 // come; each read notes its moment before anything else.
 void Registratore::registra(const QString& sorgente) {
     QProcess parec;
+    terminaColTest(parec);
     parec.start("parec", {"-d", sorgente, "--raw", "--format=s16le", "--rate=44100", "--channels=1",
                           "--latency-msec=10"});
     const bool partito = parec.waitForStarted(10000);
