@@ -37,6 +37,10 @@ constexpr int kLarghezzaTermine = 3015;
 // The large buttons share one place.
 constexpr int kAltoComandi = 5715;
 
+// The progress board: the lines between its four columns, and where its headings begin.
+constexpr std::array<int, 3> kSeparatori = {840, 1560, 2400};
+constexpr double kSinistraIntestazioni = 240;
+
 void coloraPulsante(QPushButton* pulsante, const QColor& colore) {
     QPalette colori = pulsante->palette();
     colori.setColor(QPalette::Button, colore);
@@ -311,11 +315,12 @@ void FrmOperativoMeno::costruisciElaborazione(QWidget* area) {
     posiziona(frmElaborazione_, 7815, 6285, 3375, 1695);
 
     const QFont intestazioni = carattere(QStringLiteral("MS Sans Serif"), 8.25, true);
-    nuovaScritta(frmElaborazione_, QStringLiteral("Label5"),
-                 QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), intestazioni, 240, 360);
-    nuovaScritta(frmElaborazione_, QStringLiteral("Label3"),
-                 QStringLiteral("                        parziale    totale"), intestazioni, 240,
-                 600);
+    QLabel* primaRiga = nuovaScritta(frmElaborazione_, QStringLiteral("Label5"),
+                                     QStringLiteral(" Eser.    Oper.   Tempo      Tempo "),
+                                     intestazioni, kSinistraIntestazioni, 360);
+    QLabel* secondaRiga = nuovaScritta(frmElaborazione_, QStringLiteral("Label3"),
+                                       QStringLiteral("                        parziale    totale"),
+                                       intestazioni, kSinistraIntestazioni, 600);
 
     const QFont numeri = carattere(QStringLiteral("Arial"), 14.25, true);
     auto numero = [&](const QString& nome, double left, quint32 colore) {
@@ -333,14 +338,30 @@ void FrmOperativoMeno::costruisciElaborazione(QWidget* area) {
     LblTempoTotale_ = numero(QStringLiteral("LblTempoTotale"), 2535, 0x000000FF);
     LblTempoTotale_->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
 
-    // The lines between the columns.
+    // The lines between the columns, and the headings kept inside them.
     int n = 0;
-    for (int x : {840, 1560, 2400}) {
+    for (int x : kSeparatori) {
         QWidget* linea =
             nuovoPannello(frmElaborazione_, QStringLiteral("Line%1").arg(++n), vbColor(0x80000008));
         linea->setAccessibleName(QStringLiteral("Decorazione"));
         linea->setGeometry(twips(x), twips(360), 1, twips(1200 - 360));
     }
+
+    // Column k of the board spans from line k - 1 (or the frame's left edge) to line k (or the
+    // frame's right edge), less a margin beside each line; in the headings' own coordinates.
+    const auto colonne = [&](std::size_t prima, std::size_t ultima) {
+        constexpr double kMargine = 2;
+        const double origine = twips(kSinistraIntestazioni);
+        std::vector<std::pair<double, double>> spazi;
+        for (std::size_t k = prima; k <= ultima; ++k)
+            spazi.emplace_back(k == 0 ? 0 : twips(kSeparatori[k - 1]) + 1 + kMargine - origine,
+                               k == kSeparatori.size()
+                                   ? frmElaborazione_->width() - 1 - kMargine - origine
+                                   : twips(kSeparatori[k]) - kMargine - origine);
+        return spazi;
+    };
+    incolonna(primaRiga, colonne(0, 3));    // Eser. | Oper. | Tempo | Tempo
+    incolonna(secondaRiga, colonne(2, 3));  //               parziale | totale
 }
 
 void FrmOperativoMeno::ordineTabulazione(bool risultatoPrimo) {

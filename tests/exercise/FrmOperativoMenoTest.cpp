@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
 #include <optional>
 
 #include "StampaQString.h"
@@ -368,6 +370,44 @@ TEST_F(FinestraEsercizio, EscapeAtTheEndOfAPracticeKeepsEveryRecord) {
     }
     EXPECT_EQ(stato.contatoreOperazioni, 40);
     EXPECT_NE(finestre->stampaSeCaricato(), nullptr);
+}
+
+// The headings of the progress board stand clear of its three lines, in whatever face the
+// font fallback has given them.
+TEST_F(FinestraEsercizio, EveryHeadingWordStandsInsideItsColumn) {
+    apri();
+    QWidget* tabella = trova("frmElaborazione");
+    QList<int> linee;
+    for (int k = 1; k <= 3; ++k)
+        linee << trova(QStringLiteral("Line%1").arg(k))->geometry().left();
+    ASSERT_EQ(linee, QList<int>({twips(840), twips(1560), twips(2400)}));
+    const QList<int> bordi = {0, linee[0], linee[1], linee[2], tabella->width()};
+
+    const std::pair<const char*, QStringList> righe[] = {
+        {"Label5", {"Eser.", "Oper.", "Tempo", "Tempo"}},
+        {"Label3", {"", "", "parziale", "totale"}}};
+    for (const auto& [nome, parole] : righe) {
+        auto* etichetta = trova<QLabel>(nome);
+        const QFontMetricsF misura(etichetta->font());
+        const QString testo = etichetta->text();
+        qsizetype da = 0;
+        for (int colonna = 0; colonna < 4; ++colonna) {
+            const QString parola = parole[colonna];
+            if (parola.isEmpty())
+                continue;
+            const qsizetype dove = testo.indexOf(parola, da);
+            ASSERT_GE(dove, 0) << parola.toStdString();
+            da = dove + parola.size();
+            const double sinistra = etichetta->x() + misura.horizontalAdvance(testo.left(dove));
+            const double destra = etichetta->x() + misura.horizontalAdvance(testo.left(da));
+            EXPECT_GT(sinistra, bordi[colonna] + 1) << nome << " " << parola.toStdString();
+            EXPECT_LT(destra, bordi[colonna + 1]) << nome << " " << parola.toStdString();
+        }
+        // Whole on its line.
+        EXPECT_GE(etichetta->width(), std::ceil(misura.horizontalAdvance(testo))) << nome;
+    }
+    EXPECT_EQ(testo("Label5"), " Eser.    Oper.   Tempo      Tempo ");
+    EXPECT_EQ(testo("Label3"), "                        parziale    totale");
 }
 
 TEST_F(FinestraEsercizio, TheModeColoursAndTheModeLine) {
