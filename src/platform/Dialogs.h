@@ -7,7 +7,6 @@ class Dialogs {
   public:
     // Button codes returned by messageBox.
     static constexpr int Ok = 1;
-    static constexpr int Cancel = 2;
     static constexpr int Yes = 6;
     static constexpr int No = 7;
     // Styles: buttons in the low bits, icon in 16/32/48/64.

@@ -19,42 +19,17 @@ struct Button {
     QMessageBox::ButtonRole role;
 };
 
-// The buttons of each style (its low three bits), left to right.
+// The buttons of a style, left to right, the first the default: Yes and No for a question,
+// otherwise OK alone.
 std::vector<Button> buttonsOf(int style) {
-    switch (style & 7) {
-        case 1:
-            return {{"OK", 1, QMessageBox::AcceptRole}, {"Annulla", 2, QMessageBox::RejectRole}};
-        case 2:
-            return {{"Interrompi", 3, QMessageBox::RejectRole},
-                    {"Riprova", 4, QMessageBox::AcceptRole},
-                    {"Ignora", 5, QMessageBox::AcceptRole}};
-        case 3:
-            return {{"Sì", 6, QMessageBox::YesRole},
-                    {"No", 7, QMessageBox::NoRole},
-                    {"Annulla", 2, QMessageBox::RejectRole}};
-        case 4:
-            return {{"Sì", 6, QMessageBox::YesRole}, {"No", 7, QMessageBox::NoRole}};
-        case 5:
-            return {{"Riprova", 4, QMessageBox::AcceptRole},
-                    {"Annulla", 2, QMessageBox::RejectRole}};
-        default:
-            return {{"OK", 1, QMessageBox::AcceptRole}};
-    }
+    if ((style & 7) == Dialogs::YesNo)
+        return {{"Sì", Dialogs::Yes, QMessageBox::YesRole},
+                {"No", Dialogs::No, QMessageBox::NoRole}};
+    return {{"OK", Dialogs::Ok, QMessageBox::AcceptRole}};
 }
 
 QMessageBox::Icon iconOf(int style) {
-    switch (style & 0x70) {
-        case 16:
-            return QMessageBox::Critical;
-        case 32:
-            return QMessageBox::Question;
-        case 48:
-            return QMessageBox::Warning;
-        case 64:
-            return QMessageBox::Information;
-        default:
-            return QMessageBox::NoIcon;
-    }
+    return (style & 0x70) == Dialogs::Information ? QMessageBox::Information : QMessageBox::NoIcon;
 }
 
 // A message box that only its buttons can answer when it has no way out (a question of Yes and
@@ -106,9 +81,7 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
     std::vector<QPushButton*> widgets;
     for (const Button& b : buttons)
         widgets.push_back(box.addButton(QString::fromUtf8(b.text), b.role));
-    const std::size_t defaultIndex = std::size_t((style >> 8) & 3);
-    const std::size_t chosen = defaultIndex < widgets.size() ? defaultIndex : 0;
-    box.setDefaultButton(widgets[chosen]);
+    box.setDefaultButton(widgets.front());
 
     // Wide enough for the whole title in the title bar: the box sizes itself to its layout,
     // and the row of buttons spans the layout's whole width.
@@ -124,8 +97,8 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
     }
     // Closed without a button: Escape or the close box of a box with one button, which is its
     // answer; or the end of the session under a question, which then keeps what the default
-    // answer keeps.
-    return buttons.size() == 1 ? buttons[0].code : buttons[chosen].code;
+    // answer (Yes) keeps.
+    return buttons.front().code;
 }
 
 void QtDialogs::beep() {

@@ -6,12 +6,9 @@
 
 QtSound::QtSound(QObject* parent) : QObject(parent) {}
 
-bool QtSound::play(const QString& file, unsigned flags) {
+bool QtSound::play(const QString& file, unsigned) {
     if (!QFileInfo(file).isFile())
         return false;
-    if ((flags & NoStop) && current_ && current_->isPlaying())
-        return false;
-
     // A new sound replaces the one still playing.
     if (current_) {
         current_->stop();
@@ -28,8 +25,6 @@ bool QtSound::play(const QString& file, unsigned flags) {
         if (effect->status() == QSoundEffect::Error)
             effect->deleteLater();
     });
-    if (flags & Loop)
-        effect->setLoopCount(QSoundEffect::Infinite);
     effect->setSource(QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath()));
     effect->play();  // starts as soon as the file is loaded
     current_ = effect;

@@ -6,9 +6,7 @@
 class Sound {
   public:
     // Flags of a play request.
-    static constexpr unsigned Async = 0x1;    // return at once (every play is asynchronous here)
-    static constexpr unsigned Loop = 0x8;     // repeat until the next play
-    static constexpr unsigned NoStop = 0x10;  // do not interrupt a sound already playing
+    static constexpr unsigned Async = 0x1;  // return at once (every play is asynchronous here)
 
     virtual ~Sound() = default;
     // Starts playing `file`; a new sound replaces the one still playing. A missing file or
