@@ -8,7 +8,7 @@
 #include "shell/RecordOperazione.h"
 #include "shell/Testi.h"
 
-Domanda visualizza(Modulo1& stato, Random& random, Clock& clock) {
+Domanda componiDomanda(Modulo1& stato, Random& random, Clock& clock) {
     const int ampiezza = stato.posizioneA - (stato.posizioneDa - 1);
     stato.posizioneIncognita = int(std::floor(random.next() * ampiezza)) + stato.posizioneDa;
 

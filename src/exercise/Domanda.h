@@ -26,4 +26,4 @@ struct Domanda {
 // posizioneDa..posizioneA, sets valoreAtteso, rispostaAttesa and spazioAtteso, writes the
 // operation part of record contatoreOperazioni, empties rispostaDigitata and starts the
 // answer clock (inizioOperazione).
-Domanda visualizza(Modulo1& stato, Random& random, Clock& clock);
+Domanda componiDomanda(Modulo1& stato, Random& random, Clock& clock);

@@ -24,7 +24,7 @@ class FrmOperativoMeno : public QMainWindow {
                      QWidget* parent = nullptr);
 
     // What the start window sets when it opens a session in a mode.
-    void impostaSfondo(const QColor& colore);
+    void impostaSfondoFinestra(const QColor& colore);
     void impostaSfondoNumero(const QColor& colore);     // frmNumero
     void impostaSfondoRisultato(const QColor& colore);  // TxtRisultato
     void impostaTestoRisultato(const QColor& colore);   // TxtRisultato's text

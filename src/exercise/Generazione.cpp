@@ -35,7 +35,7 @@ int fattore(const Regola& regola, Random& random) {
 
 }  // namespace
 
-void livello(Modulo1& stato, Clock& clock, Random& random) {
+void estraiFattori(Modulo1& stato, Clock& clock, Random& random) {
     random.reseed(clock.secondsSinceMidnight());
     if (const Regola* regola = regolaDi(stato.livelloScelto)) {
         for (;;) {

@@ -16,4 +16,4 @@ struct Modulo1;
 //
 // The generator is reseeded with the clock at every call. With a level outside 1..4 no factor
 // is drawn and only the pads are recomputed.
-void livello(Modulo1& stato, Clock& clock, Random& random);
+void estraiFattori(Modulo1& stato, Clock& clock, Random& random);

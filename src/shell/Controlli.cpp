@@ -1,6 +1,8 @@
 #include "shell/Controlli.h"
 
 #include <QFontMetricsF>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -65,10 +67,14 @@ QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& 
     pulsante->setProperty(kPulsanteGrafico, true);
     // Enter on a focused button presses it, as Space does, in every window.
     pulsante->setAutoDefault(true);
-    QPalette colori = pulsante->palette();
-    colori.setColor(QPalette::Button, sfondo);
-    pulsante->setPalette(colori);
+    coloraPulsante(pulsante, sfondo);
     return pulsante;
+}
+
+void coloraPulsante(QPushButton* pulsante, const QColor& colore) {
+    QPalette colori = pulsante->palette();
+    colori.setColor(QPalette::Button, colore);
+    pulsante->setPalette(colori);
 }
 
 QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfondo) {
@@ -76,6 +82,23 @@ QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfond
     pannello->setObjectName(nome);
     impostaSfondo(pannello, sfondo);
     return pannello;
+}
+
+QFrame* nuovaCorniceSenzaTitolo(QWidget* parent, const QString& nome, const QColor& sfondo) {
+    auto* cornice = new QFrame(parent);
+    cornice->setObjectName(nome);
+    cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    impostaSfondo(cornice, sfondo);
+    return cornice;
+}
+
+QGroupBox* nuovaCorniceConTitolo(QWidget* parent, const QString& nome, const QString& titolo,
+                                 const QColor& sfondo) {
+    auto* cornice = new QGroupBox(titolo, parent);
+    cornice->setObjectName(nome);
+    cornice->setFont(carattere(QStringLiteral("MS Sans Serif"), 8.25, true));
+    impostaSfondo(cornice, sfondo);
+    return cornice;
 }
 
 bool incolonna(QLabel* etichetta, const std::vector<std::pair<double, double>>& colonne) {

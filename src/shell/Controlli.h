@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+class QFrame;
+class QGroupBox;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -37,8 +39,18 @@ QLabel* nuovaEtichetta(QWidget* parent, const QString& nome, const QString& test
 QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& testo,
                            const QFont& font, const QColor& sfondo);
 
+// The face colour of a command button.
+void coloraPulsante(QPushButton* pulsante, const QColor& colore);
+
 // A panel: a plain child widget with a background colour and no border.
 QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfondo);
+
+// A frame without caption: a panel with the etched border of a frame.
+QFrame* nuovaCorniceSenzaTitolo(QWidget* parent, const QString& nome, const QColor& sfondo);
+// A frame with its caption on the border, in the frame font of the windows (MS Sans Serif,
+// 8.25 points, bold).
+QGroupBox* nuovaCorniceConTitolo(QWidget* parent, const QString& nome, const QString& titolo,
+                                 const QColor& sfondo);
 
 // Lays the words of a one-line label out in columns: word i (words are parted by spaces) comes
 // to stand wholly within colonne[i], its left and right edge in logical pixels from the label's

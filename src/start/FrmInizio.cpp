@@ -7,11 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
-#include <QValidator>
-#include <algorithm>
-#include <functional>
+#include <iterator>
 
 #include "exercise/FrmOperativoMeno.h"
 #include "platform/Platform.h"
@@ -22,75 +19,29 @@
 #include "shell/Modulo1.h"
 #include "shell/Testi.h"
 #include "shell/frmSfondo.h"
+#include "start/FormaArrotondata.h"
+#include "start/SenzaCifre.h"
 #include "start/frmValutazione.h"
 
 namespace {
 
-// A rounded rectangle drawn in one colour: the decoration of the title band.
-class FormaArrotondata final : public QWidget {
-  public:
-    FormaArrotondata(QWidget* parent, const QString& nome, const QColor& colore)
-        : QWidget(parent), colore_(colore) {
-        setObjectName(nome);
-        setAccessibleName(QStringLiteral("Decorazione"));
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter pittore(this);
-        pittore.setRenderHint(QPainter::Antialiasing);
-        pittore.setPen(Qt::NoPen);
-        pittore.setBrush(colore_);
-        const double raggio = std::min(width(), height()) / 6.0;
-        pittore.drawRoundedRect(QRectF(rect()), raggio, raggio);
-    }
-
-  private:
-    QColor colore_;
+// The four range buttons, in the order of their names, each with the numbers it chooses.
+struct Intervallo {
+    const char* nome;
+    const char* didascalia;
+    double left;
+    double top;
+    int minimo;
+    int massimo;
+    int livello;
+    void (FrmInizio::*click)();
 };
-
-// Keeps the digits out of the name box whatever way they come in (paste by keyboard or menu,
-// drop, selection paste): typed digits are already stopped by the key filter. Each refusal
-// runs `rifiuto` (the beep).
-class SenzaCifre final : public QValidator {
-  public:
-    SenzaCifre(std::function<void()> rifiuto, QObject* parent)
-        : QValidator(parent), rifiuto_(std::move(rifiuto)) {}
-
-    State validate(QString& testo, int& cursore) const override {
-        QString pulito;
-        pulito.reserve(testo.size());
-        int tolteDavanti = 0;
-        for (qsizetype i = 0; i < testo.size(); ++i) {
-            const QChar c = testo.at(i);
-            if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-                if (i < cursore)
-                    ++tolteDavanti;
-            } else {
-                pulito += c;
-            }
-        }
-        if (pulito.size() != testo.size()) {
-            testo = pulito;
-            cursore -= tolteDavanti;
-            rifiuto_();
-        }
-        return Acceptable;
-    }
-
-  private:
-    std::function<void()> rifiuto_;
+constexpr Intervallo kIntervalli[] = {
+    {"Command1", "NUMERO MAX DA 1 A 30", 120, 300, 1, 30, 1, &FrmInizio::Command1_Click},
+    {"Command2", "NUMERO MAX DA 30 A 60", 120, 1500, 30, 60, 2, &FrmInizio::Command2_Click},
+    {"Command3", "NUMERO MAX DA 60 A 99", 3360, 300, 60, 99, 3, &FrmInizio::Command3_Click},
+    {"Command4", "NUMERO MAX DA 1 A 99", 3405, 1500, 1, 99, 4, &FrmInizio::Command4_Click},
 };
-
-// A frame without caption: a panel with the etched border of a frame.
-QFrame* nuovaCornice(QWidget* parent, const QString& nome, const QColor& sfondo) {
-    auto* cornice = new QFrame(parent);
-    cornice->setObjectName(nome);
-    cornice->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    impostaSfondo(cornice, sfondo);
-    return cornice;
-}
 
 }  // namespace
 
@@ -135,34 +86,27 @@ FrmInizio::FrmInizio(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
     // The range panel, beneath the name panel. Its buttons take no focus and no key while the
     // name panel covers them: a pupil could otherwise start a practice without a name by
     // tabbing onto an unseen button.
-    Frame1_ = nuovaCornice(area, QStringLiteral("Frame1"), vbColor(0x00C0FFC0));
+    Frame1_ = nuovaCorniceSenzaTitolo(area, QStringLiteral("Frame1"), vbColor(0x00C0FFC0));
     Frame1_->setAccessibleName(QStringLiteral("Scelta dell'intervallo"));
     posiziona(Frame1_, 5010, 3030, 6750, 4530);
     Frame1_->setEnabled(false);
     const QFont fontIntervalli = carattere(QStringLiteral("Arial"), 9.75, true);
-    Command1_ =
-        nuovoPulsante(Frame1_, QStringLiteral("Command1"), QStringLiteral("NUMERO MAX DA 1 A 30"),
-                      fontIntervalli, vbColor(0x0080FFFF));
-    posiziona(Command1_, 120, 300, 3090, 705);
-    QPushButton* Command2 =
-        nuovoPulsante(Frame1_, QStringLiteral("Command2"), QStringLiteral("NUMERO MAX DA 30 A 60"),
-                      fontIntervalli, vbColor(0x0080FFFF));
-    posiziona(Command2, 120, 1500, 3090, 705);
-    QPushButton* Command3 =
-        nuovoPulsante(Frame1_, QStringLiteral("Command3"), QStringLiteral("NUMERO MAX DA 60 A 99"),
-                      fontIntervalli, vbColor(0x0080FFFF));
-    posiziona(Command3, 3360, 300, 3090, 705);
-    QPushButton* Command4 =
-        nuovoPulsante(Frame1_, QStringLiteral("Command4"), QStringLiteral("NUMERO MAX DA 1 A 99"),
-                      fontIntervalli, vbColor(0x0080FFFF));
-    posiziona(Command4, 3405, 1500, 3090, 705);
+    for (std::size_t i = 0; i < std::size(kIntervalli); ++i) {
+        const Intervallo& intervallo = kIntervalli[i];
+        QPushButton* pulsante = nuovoPulsante(Frame1_, QString::fromLatin1(intervallo.nome),
+                                              QString::fromLatin1(intervallo.didascalia),
+                                              fontIntervalli, vbColor(0x0080FFFF));
+        posiziona(pulsante, intervallo.left, intervallo.top, 3090, 705);
+        connect(pulsante, &QPushButton::clicked, this, intervallo.click);
+        Command_[i] = pulsante;
+    }
     QPushButton* Command9 =
         nuovoPulsante(Frame1_, QStringLiteral("Command9"), QStringLiteral("E S C I"),
                       carattere(QStringLiteral("Arial"), 9.75, true), vbColor(0x00C0E0FF));
     posiziona(Command9, 90, 3660, 6435, 495);
 
     // The name panel, lying over the range panel.
-    Frame2_ = nuovaCornice(area, QStringLiteral("Frame2"), vbColor(0x00FFC0FF));
+    Frame2_ = nuovaCorniceSenzaTitolo(area, QStringLiteral("Frame2"), vbColor(0x00FFC0FF));
     Frame2_->setAccessibleName(QStringLiteral("Nome dell'alunno"));
     posiziona(Frame2_, 5010, 3135, 6720, 4500);
     QLabel* Label4 = nuovaEtichetta(
@@ -219,21 +163,17 @@ FrmInizio::FrmInizio(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
     posiziona(Label1, 7680, 7740, 3945, 435);
 
     QWidget::setTabOrder(txtNome_, Combo1_);
-    QWidget::setTabOrder(Combo1_, Command1_);
-    QWidget::setTabOrder(Command1_, Command2);
-    QWidget::setTabOrder(Command2, Command3);
-    QWidget::setTabOrder(Command3, Command4);
-    QWidget::setTabOrder(Command4, Command9);
+    QWidget::setTabOrder(Combo1_, Command_[0]);
+    QWidget::setTabOrder(Command_[0], Command_[1]);
+    QWidget::setTabOrder(Command_[1], Command_[2]);
+    QWidget::setTabOrder(Command_[2], Command_[3]);
+    QWidget::setTabOrder(Command_[3], Command9);
     QWidget::setTabOrder(Command9, cmdAvanti);
     QWidget::setTabOrder(cmdAvanti, cmdFine);
     txtNome_->setFocus();
 
     connect(cmdAvanti, &QPushButton::clicked, this, &FrmInizio::cmdAvanti_Click);
     connect(cmdFine, &QPushButton::clicked, this, &FrmInizio::cmdFine_Click);
-    connect(Command1_, &QPushButton::clicked, this, &FrmInizio::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &FrmInizio::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &FrmInizio::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &FrmInizio::Command4_Click);
     connect(Command9, &QPushButton::clicked, this, &FrmInizio::Command9_Click);
 
     // The menu bar: File drops down; the other entries act as soon as they are clicked.
@@ -310,34 +250,30 @@ void FrmInizio::controlloNome() {
     stato_.nomeAlunno = txtNome_->text();
     Frame2_->hide();
     Frame1_->setEnabled(true);
-    Command1_->setFocus();
+    Command_[0]->setFocus();
 }
 
 void FrmInizio::Command1_Click() {
-    stato_.numeroMinimo = 1;
-    stato_.numeroMassimo = 30;
-    stato_.livelloScelto = 1;
-    Smistamento();
+    scegliIntervallo(0);
 }
 
 void FrmInizio::Command2_Click() {
-    stato_.numeroMinimo = 30;
-    stato_.numeroMassimo = 60;
-    stato_.livelloScelto = 2;
-    Smistamento();
+    scegliIntervallo(1);
 }
 
 void FrmInizio::Command3_Click() {
-    stato_.numeroMinimo = 60;
-    stato_.numeroMassimo = 99;
-    stato_.livelloScelto = 3;
-    Smistamento();
+    scegliIntervallo(2);
 }
 
 void FrmInizio::Command4_Click() {
-    stato_.numeroMinimo = 1;
-    stato_.numeroMassimo = 99;
-    stato_.livelloScelto = 4;
+    scegliIntervallo(3);
+}
+
+void FrmInizio::scegliIntervallo(std::size_t quale) {
+    const Intervallo& intervallo = kIntervalli[quale];
+    stato_.numeroMinimo = intervallo.minimo;
+    stato_.numeroMassimo = intervallo.massimo;
+    stato_.livelloScelto = intervallo.livello;
     Smistamento();
 }
 
@@ -386,7 +322,7 @@ void FrmInizio::coloraOperativo(quint32 sfondo, quint32 comandi) {
     // The first access loads the exercise window, whose load step starts the session from the
     // range and positions already stored; the colours set afterwards are the ones that stay.
     FrmOperativoMeno& operativo = finestre_.operativo();
-    operativo.impostaSfondo(vbColor(sfondo));
+    operativo.impostaSfondoFinestra(vbColor(sfondo));
     operativo.impostaSfondoNumero(vbColor(sfondo));
     operativo.impostaSfondoRisultato(vbColor(sfondo));
     operativo.impostaTestoRisultato(vbColor(0x00004080));

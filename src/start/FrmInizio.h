@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <cstddef>
 
 class Finestre;
 class QAction;
@@ -54,6 +56,8 @@ class FrmInizio : public QMainWindow {
 
   private:
     void controlloNome();
+    // The range of button `quale` (0 for Command1) into the session, then Smistamento.
+    void scegliIntervallo(std::size_t quale);
     void coloraOperativo(quint32 sfondo, quint32 comandi);
     void esci();
 
@@ -68,5 +72,5 @@ class FrmInizio : public QMainWindow {
     QWidget* Frame1_ = nullptr;
     QWidget* Frame2_ = nullptr;
     QLineEdit* txtNome_ = nullptr;
-    QPushButton* Command1_ = nullptr;
+    std::array<QPushButton*, 4> Command_{};  // Command1..Command4, the range buttons
 };

@@ -27,7 +27,7 @@ TEST(Domanda, ProductHidden) {
     FakeClock clock;
     clock.now = 45000.5;
     stato.rispostaDigitata = "12";
-    const Domanda d = visualizza(stato, random, clock);
+    const Domanda d = componiDomanda(stato, random, clock);
     EXPECT_TRUE(d.nuova);
     EXPECT_EQ(stato.posizioneIncognita, 1);
     EXPECT_EQ(d.testoNumero1, "3");
@@ -50,7 +50,7 @@ TEST(Domanda, FactorHiddenInEitherPlace) {
     Modulo1 stato = statoCon(2, 3, 6, 7);
     stato.contatoreOperazioni = 14;
     random.listed = {0.8};
-    Domanda d = visualizza(stato, random, clock);
+    Domanda d = componiDomanda(stato, random, clock);
     EXPECT_EQ(stato.posizioneIncognita, 3);
     EXPECT_EQ(d.testoNumero1, "6");
     EXPECT_EQ(d.testoNumero2, "42");
@@ -63,7 +63,7 @@ TEST(Domanda, FactorHiddenInEitherPlace) {
 
     // r = 0.2 gives 2: [box] X 6 = 42, and the answer is still the second factor.
     random.listed = {0.2};
-    d = visualizza(stato, random, clock);
+    d = componiDomanda(stato, random, clock);
     EXPECT_EQ(stato.posizioneIncognita, 2);
     EXPECT_EQ(d.sinistraNumero1, 4000);
     EXPECT_EQ(d.sinistraNumero2, 8000);
@@ -75,7 +75,7 @@ TEST(Domanda, FactorHiddenInEitherPlace) {
     // A product below 10 gets its pad.
     stato = statoCon(2, 3, 2, 3);
     random.listed = {0.0};
-    visualizza(stato, random, clock);
+    componiDomanda(stato, random, clock);
     EXPECT_EQ(stato.spazioAtteso, " ");
     EXPECT_EQ(stato.elencoOperazioni(1), " ? x  2 =  6");
 }
@@ -88,7 +88,7 @@ TEST(Domanda, EachModeReachesItsPositionsEvenly) {
         std::array<int, 4> conti{};
         const int prove = 9000;
         for (int i = 0; i < prove; ++i) {
-            visualizza(stato, random, clock);
+            componiDomanda(stato, random, clock);
             ASSERT_GE(stato.posizioneIncognita, da);
             ASSERT_LE(stato.posizioneIncognita, a);
             ++conti[std::size_t(stato.posizioneIncognita)];
@@ -106,7 +106,7 @@ TEST(Domanda, PositionsOutsideTheirRangeLeaveTheQuestionAsItWas) {
     stato.elencoOperazioni(1) = " 3 x  4 =  ?";
     FakeRandom random;
     FakeClock clock;
-    const Domanda d = visualizza(stato, random, clock);
+    const Domanda d = componiDomanda(stato, random, clock);
     EXPECT_FALSE(d.nuova);
     EXPECT_EQ(stato.rispostaAttesa, "12");
     EXPECT_EQ(stato.elencoOperazioni(1), " 3 x  4 =  ?");

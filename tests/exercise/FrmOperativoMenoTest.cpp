@@ -414,7 +414,7 @@ TEST_F(FinestraEsercizio, TheModeColoursAndTheModeLine) {
     apri();
     const QColor sfondo = vbColor(rgb(200, 255, 255));
     const QColor comandi = vbColor(rgb(200, 200, 255));
-    w->impostaSfondo(sfondo);
+    w->impostaSfondoFinestra(sfondo);
     w->impostaSfondoNumero(sfondo);
     w->impostaSfondoRisultato(sfondo);
     w->impostaTestoRisultato(vbColor(0x00004080));

@@ -33,7 +33,7 @@ TEST_P(OgniLivello, ProductsFactorsAndPairsWithTheRealSource) {
     std::set<std::pair<int, int>> coppie;
     std::set<int> fattori;
     for (int i = 0; i < 20000; ++i) {
-        livello(stato, clock, random);
+        estraiFattori(stato, clock, random);
         const int p = stato.fattore1 * stato.fattore2;
         ASSERT_GE(p, atteso.minimo);
         ASSERT_LE(p, atteso.massimo);
@@ -63,7 +63,7 @@ TEST(Generazione, ScriptedDrawsFollowTheFormulasUntilAPairIsAccepted) {
     // Level 3: 9 x 5 = 45 is rejected, 9 x 8 = 72 accepted.
     stato.livelloScelto = 3;
     random.listed = {0.31, 0.02, 0.27, 0.2};
-    livello(stato, clock, random);
+    estraiFattori(stato, clock, random);
     EXPECT_EQ(stato.fattore1, 9);
     EXPECT_EQ(stato.fattore2, 8);
     EXPECT_EQ(stato.spazioFattore1, " ");
@@ -75,7 +75,7 @@ TEST(Generazione, ScriptedDrawsFollowTheFormulasUntilAPairIsAccepted) {
     stato.livelloScelto = 1;
     random.log.clear();
     random.listed = {0.99, 0.0};
-    livello(stato, clock, random);
+    estraiFattori(stato, clock, random);
     EXPECT_EQ(stato.fattore1, 10);
     EXPECT_EQ(stato.fattore2, 1);
     EXPECT_EQ(stato.spazioFattore1, "");
@@ -84,7 +84,7 @@ TEST(Generazione, ScriptedDrawsFollowTheFormulasUntilAPairIsAccepted) {
     // Level 4: 9 x 11 = 99 is rejected.
     stato.livelloScelto = 4;
     random.listed = {0.27, 0.4, 0.0, 0.0};
-    livello(stato, clock, random);
+    estraiFattori(stato, clock, random);
     EXPECT_EQ(stato.fattore1, 5);
     EXPECT_EQ(stato.fattore2, 5);
 }
@@ -97,7 +97,7 @@ TEST(Generazione, LevelTwoReseedsBeforeEveryAttempt) {
     FakeRandom random;
     // 5 x 5 = 25 rejected, then 5 x 6 = 30 accepted.
     random.listed = {0.0, 0.0, 0.0, 0.1};
-    livello(stato, clock, random);
+    estraiFattori(stato, clock, random);
     EXPECT_EQ(stato.fattore1, 5);
     EXPECT_EQ(stato.fattore2, 6);
     EXPECT_EQ(random.log, QStringList({"reseed 36000.000", "reseed 36000.500", "next 0", "next 0",
@@ -108,7 +108,7 @@ TEST(Generazione, LevelOutsideTheRangeKeepsTheFactorsAndRecomputesThePads) {
     Modulo1 stato;
     FakeClock clock;
     FakeRandom random;
-    livello(stato, clock, random);  // no range chosen yet: empty factors count as 0
+    estraiFattori(stato, clock, random);  // no range chosen yet: empty factors count as 0
     EXPECT_EQ(stato.fattore1, 0);
     EXPECT_EQ(stato.spazioFattore1, " ");
     EXPECT_EQ(stato.spazioFattore2, " ");
@@ -117,7 +117,7 @@ TEST(Generazione, LevelOutsideTheRangeKeepsTheFactorsAndRecomputesThePads) {
     stato.fattore1 = 12;
     stato.fattore2 = 3;
     random.log.clear();
-    livello(stato, clock, random);
+    estraiFattori(stato, clock, random);
     EXPECT_EQ(stato.fattore1, 12);
     EXPECT_EQ(stato.fattore2, 3);
     EXPECT_EQ(stato.spazioFattore1, "");
@@ -134,7 +134,7 @@ TEST(Generazione, AStillClockDoesNotTrapLevelTwo) {
     StdRandom random;
     std::set<std::pair<int, int>> coppie;
     for (int i = 0; i < 2000; ++i) {
-        livello(stato, clock, random);
+        estraiFattori(stato, clock, random);
         coppie.insert({stato.fattore1, stato.fattore2});
     }
     EXPECT_EQ(coppie.size(), 26u);
