@@ -4,14 +4,18 @@
 
 class QWidget;
 
-// The default printer, drawn on like a page: a font, a pen position in twips from the top
-// left of the printable area, lines of text, the image of a window, and the end of the
-// document that sends the job.
+// The default printer, drawn on like a page: the name of the job, a font, a pen position in
+// twips from the top left of the printable area, lines of text, the image of a window, and the
+// end of the document that sends the job.
 class Printer {
   public:
     enum class Result { Printed, NoPrinter, Failed };
 
     virtual ~Printer() = default;
+
+    // The name the next document carries in the print queue; set before its first drawing
+    // call, as the job takes its name when it starts. endDoc() forgets it.
+    virtual void setDocName(const QString& name) = 0;
 
     // The printer's font names, by index 0..fontCount()-1.
     virtual int fontCount() = 0;

@@ -212,6 +212,10 @@ bool QtPrinter::isPrinting() const {
     return document_ == Document::Open;
 }
 
+void QtPrinter::setDocName(const QString& name) {
+    docName_ = name;
+}
+
 const QStringList& QtPrinter::fonts() {
     if (!fonts_) {
         QStringList names = QFontDatabase::families();
@@ -353,6 +357,8 @@ void QtPrinter::startDocument() {
             break;
     }
 
+    printer->setDocName(docName_);
+
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer.get())) {
         document_ = Document::Failed;
@@ -372,6 +378,7 @@ bool QtPrinter::closeJob() {
 }
 
 void QtPrinter::resetSettings() {
+    docName_.clear();
     fontName_.clear();
     fontSize_ = kDefaultFontSize;
     bold_ = false;

@@ -18,9 +18,9 @@ class QPrinter;
 // Nothing is opened at construction: the printer is looked up and the job started at the
 // first drawing call of each document (printLine, printForm), so a program that never prints
 // never talks to the print system. Each document starts with the default font (the
-// application's font family, 10 pt, not bold) and the pen at 0, 0; endDoc() ends the job and
-// resets both. When no printer is installed the drawing calls only move the pen, as they
-// would on paper, and endDoc() answers NoPrinter.
+// application's font family, 10 pt, not bold), the pen at 0, 0 and no name; endDoc() ends the
+// job and resets all three. When no printer is installed the drawing calls only move the pen, as
+// they would on paper, and endDoc() answers NoPrinter.
 //
 // endDoc() with nothing drawn since the previous one still sends a job with one empty page,
 // so its answer always tells what really happened.
@@ -46,6 +46,8 @@ class QtPrinter final : public Printer {
     QFont font() const;
     // Whether a job is open on the print system (the current document has started printing).
     bool isPrinting() const;
+
+    void setDocName(const QString& name) override;
 
     int fontCount() override;
     QString fontName(int index) override;
@@ -87,6 +89,7 @@ class QtPrinter final : public Printer {
     std::optional<QStringList> fonts_;
     QHash<QString, QString> aliases_;
 
+    QString docName_;
     QString fontName_;  // empty: the application's font family
     double fontSize_ = kDefaultFontSize;
     bool bold_ = false;

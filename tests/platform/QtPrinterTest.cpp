@@ -193,6 +193,20 @@ TEST_F(QtPrinterPdf, EachDocumentIsItsOwnJobWithFreshSettings) {
     EXPECT_TRUE(pdfInfo(path("secondo.pdf")).contains(QRegularExpression("Pages:\\s+1\\n")));
 }
 
+TEST_F(QtPrinterPdf, TheNameGoesWithTheNextDocumentOnly) {
+    auto printer = QtPrinter::toPdf(path("nominato.pdf"));
+    printer->setDocName("ATTESTATO");
+    printer->printLine("Con nome");
+    ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
+    printer->setPdfOutput(path("anonimo.pdf"));
+    printer->printLine("Senza nome");
+    ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
+
+    EXPECT_TRUE(
+        pdfInfo(path("nominato.pdf")).contains(QRegularExpression("Title:\\s+ATTESTATO\\n")));
+    EXPECT_FALSE(pdfInfo(path("anonimo.pdf")).contains("ATTESTATO"));
+}
+
 TEST_F(QtPrinterPdf, EndDocWithNothingDrawnSendsOneEmptyPage) {
     auto printer = QtPrinter::toPdf(path("vuoto.pdf"));
     ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
