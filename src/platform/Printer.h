@@ -33,7 +33,9 @@ class Printer {
     // Prints `text` with the top of the text at the current Y, then ends the line: the pen
     // goes to X 0, one line height down.
     virtual void printLine(const QString& text) = 0;
-    // Draws the client area of `window` at its true size at the top left of the page.
+    // Draws the client area of `window` at its true size, centred on the printable area. As the
+    // first drawing of a document it turns the page to landscape when the window fits only so;
+    // a window larger than the page either way is scaled down to fit, keeping its proportions.
     virtual void printForm(QWidget& window) = 0;
     // Ends the document and sends it; tells whether the page really went to the printer.
     // The next document starts with fresh font settings.

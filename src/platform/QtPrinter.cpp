@@ -12,6 +12,7 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Twips.h"
@@ -19,6 +20,7 @@
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+constexpr double kPixelsPerInch = kTwipsPerInch / kTwipsPerPixel;
 
 // Windows names that fontconfig maps to metric-compatible faces (Liberation Mono, Nimbus Mono
 // PS): offered under their own names, as reports written for those names expect them.
@@ -171,6 +173,23 @@ class LogicalPage final : public QPaintDevice {
     mutable ScaledPaintEngine engine_;
 };
 
+// The share of its true size that content of `size` keeps to fit in `area`: 1 where it fits.
+double fitScale(const QSizeF& size, const QSizeF& area) {
+    if (size.isEmpty())
+        return 1.0;
+    return std::min({1.0, area.width() / size.width(), area.height() / size.height()});
+}
+
+// The orientation of the page `layout` in which content of `inches` is shrunk the least:
+// portrait where it fits at true size, landscape where only that fits.
+QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout) {
+    layout.setOrientation(QPageLayout::Portrait);
+    const double portrait = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
+    layout.setOrientation(QPageLayout::Landscape);
+    const double landscape = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
+    return landscape > portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 }  // namespace
 
 QtPrinter::QtPrinter() : QtPrinter(Target::DefaultPrinter) {}
@@ -285,8 +304,15 @@ void QtPrinter::printLine(const QString& text) {
 }
 
 void QtPrinter::printForm(QWidget& window) {
-    if (document_ == Document::NotStarted)
-        startDocument();
+    const QSizeF pixels = window.size();
+    if (document_ == Document::NotStarted) {
+        // The orientation belongs to the job: chosen for the window before the job begins.
+        if (std::unique_ptr<QPrinter> printer = newPrinter()) {
+            printer->setPageOrientation(
+                orientationFor(pixels / kPixelsPerInch, printer->pageLayout()));
+            beginJob(std::move(printer));
+        }
+    }
     if (document_ != Document::Open)
         return;
 
@@ -299,7 +325,14 @@ void QtPrinter::printForm(QWidget& window) {
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     recorder.end();
 
+    // Centred on the printable area, at true size unless it is larger than the page.
+    const QSizeF area(printer_->width(), printer_->height());
+    const QSizeF onPaper = pixels * (printer_->resolution() / kPixelsPerInch);
+    const double scale = fitScale(onPaper, area);
     painter_->save();
+    painter_->translate((area.width() - onPaper.width() * scale) / 2,
+                        (area.height() - onPaper.height() * scale) / 2);
+    painter_->scale(scale, scale);
     {
         LogicalPage page(*painter_, printer_->resolution(), window.logicalDpiY());
         QPainter replay(&page);
@@ -335,16 +368,21 @@ Printer::Result QtPrinter::endDoc() {
 }
 
 void QtPrinter::startDocument() {
+    if (std::unique_ptr<QPrinter> printer = newPrinter())
+        beginJob(std::move(printer));
+}
+
+std::unique_ptr<QPrinter> QtPrinter::newPrinter() {
     std::unique_ptr<QPrinter> printer;
     switch (target_) {
         case Target::None:
             document_ = Document::NoPrinter;
-            return;
+            return nullptr;
         case Target::DefaultPrinter: {
             const QPrinterInfo info = QPrinterInfo::defaultPrinter();
             if (info.isNull()) {
                 document_ = Document::NoPrinter;
-                return;
+                return nullptr;
             }
             printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             break;
@@ -356,9 +394,11 @@ void QtPrinter::startDocument() {
             printer->setPageSize(QPageSize(QPageSize::A4));
             break;
     }
-
     printer->setDocName(docName_);
+    return printer;
+}
 
+void QtPrinter::beginJob(std::unique_ptr<QPrinter> printer) {
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer.get())) {
         document_ = Document::Failed;

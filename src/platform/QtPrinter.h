@@ -75,7 +75,11 @@ class QtPrinter final : public Printer {
     explicit QtPrinter(Target target, const QString& pdfPath = QString());
 
     const QStringList& fonts();
+    // Starts the job of a new document on the default printer, or notes why it cannot.
     void startDocument();
+    // The printer of a new document, set up but not begun; none when no printer is installed.
+    std::unique_ptr<QPrinter> newPrinter();
+    void beginJob(std::unique_ptr<QPrinter> printer);
     bool closeJob();
     void resetSettings();
     double toDevice(double twips) const;
