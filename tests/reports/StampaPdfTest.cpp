@@ -31,11 +31,13 @@ QByteArray esegui(const QString& programma, const QStringList& argomenti) {
     return p.readAllStandardOutput();
 }
 
-bool strumentiPresenti() {
+// The poppler tools these tests read the pages with that are not on PATH.
+QStringList strumentiMancanti() {
+    QStringList mancanti;
     for (const char* s : {"pdftotext", "pdfinfo", "pdftoppm"})
         if (QStandardPaths::findExecutable(QString::fromLatin1(s)).isEmpty())
-            return false;
-    return true;
+            mancanti << QString::fromLatin1(s);
+    return mancanti;
 }
 
 // Equal colours, give or take what the compression of the page image changes.
@@ -76,8 +78,11 @@ Modulo1 praticaCompleta() {
 class PdfPrinter : public testing::Test {
   protected:
     void SetUp() override {
-        if (!strumentiPresenti())
-            GTEST_SKIP() << "poppler-utils (pdftotext, pdfinfo, pdftoppm) not installed";
+        // Without them the pages cannot be read: a failure, never a silent pass.
+        const QStringList mancanti = strumentiMancanti();
+        ASSERT_TRUE(mancanti.isEmpty())
+            << mancanti.join(", ").toStdString()
+            << " not found: poppler-utils is missing (tools/install-deps installs it)";
         ASSERT_TRUE(cartella.isValid());
     }
     QString file(const char* nome) const { return cartella.filePath(QString::fromLatin1(nome)); }
