@@ -17,6 +17,10 @@
 
 #include "platform/Twips.h"
 
+#ifdef DRILL_WITH_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
@@ -189,6 +193,19 @@ QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout
     const double landscape = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
     return landscape > portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
+
+#ifdef DRILL_WITH_CUPS
+// Why the submission just made on this thread did not create its job; empty when it did.
+// libcups keeps the answer to the last request per thread, and every request replaces it. A
+// submission ends with the answer to its document: libcups itself counts nothing but
+// successful-ok as done, and when it gives up it cancels the job and keeps the error that
+// stopped it.
+QString lastCupsSubmissionError() {
+    if (cupsLastError() == IPP_STATUS_OK)
+        return QString();
+    return QString::fromUtf8(cupsLastErrorString());
+}
+#endif
 
 }  // namespace
 
@@ -413,6 +430,18 @@ void QtPrinter::beginJob(std::unique_ptr<QPrinter> printer) {
 // Ends the job; true if the print system took it.
 bool QtPrinter::closeJob() {
     const bool ended = painter_->end();
+#ifdef DRILL_WITH_CUPS
+    // Qt's CUPS engine has just submitted the document and ignored the answer: ask libcups for
+    // it before anything else on this thread talks to CUPS.
+    if (ended && printer_->outputFormat() == QPrinter::NativeFormat) {
+        const QString error = lastCupsSubmissionError();
+        if (!error.isEmpty()) {
+            qWarning("Printer %s did not take the job: %s", qUtf8Printable(printer_->printerName()),
+                     qUtf8Printable(error));
+            return false;
+        }
+    }
+#endif
     const QPrinter::PrinterState state = printer_->printerState();
     return ended && state != QPrinter::Error && state != QPrinter::Aborted;
 }

@@ -23,7 +23,9 @@ class QPrinter;
 // they would on paper, and endDoc() answers NoPrinter.
 //
 // endDoc() with nothing drawn since the previous one still sends a job with one empty page,
-// so its answer always tells what really happened.
+// so its answer always tells what really happened. On Linux libcups is asked as well: a
+// submission the scheduler refused or failed is a failure, which Qt's CUPS engine would report
+// as printed; a paused queue that takes the job and holds it is a success.
 class QtPrinter final : public Printer {
   public:
     // Prints on the system's default printer.
