@@ -70,6 +70,18 @@ class StampaSuCups : public testing::Test {
         QTest::mouseClick(pulsante(w, "Command2"), Qt::LeftButton);
         return w;
     }
+    // The text of the document of the one job in the queue, named `nome`, once it has printed.
+    QString testoDellUnicoLavoro(const QString& nome) {
+        const QList<CupsScheduler::Job> jobs = cups.jobs();
+        if (jobs.size() != 1) {
+            ADD_FAILURE() << jobs.size() << " jobs in the queue, not one";
+            return QString();
+        }
+        EXPECT_EQ(jobs[0].name, nome);
+        EXPECT_TRUE(cups.waitForJob(jobs[0].id, IPP_JSTATE_COMPLETED))
+            << cups.errorLog().toStdString();
+        return testoPdf(cups.document(jobs[0].id));
+    }
     QStringList messaggi() const {
         QStringList testi;
         for (const FakeDialogs::Box& box : f.dialogs.boxes)
@@ -92,11 +104,7 @@ TEST_F(StampaSuCups, TheOperationsPageReachesTheQueueUnderItsName) {
     stampaOperazioni();
     EXPECT_TRUE(f.dialogs.boxes.empty()) << messaggi().join('\n').toStdString();
 
-    const QList<CupsScheduler::Job> jobs = cups.jobs();
-    ASSERT_EQ(jobs.size(), 1);
-    EXPECT_EQ(jobs[0].name, "STAMPA DELLE OPERAZIONI");
-    ASSERT_TRUE(cups.waitForJob(jobs[0].id, IPP_JSTATE_COMPLETED)) << cups.errorLog().toStdString();
-    const QString testo = testoPdf(cups.document(jobs[0].id));
+    const QString testo = testoDellUnicoLavoro("STAMPA DELLE OPERAZIONI");
     EXPECT_TRUE(testo.contains("SCUOLA ELEMENTARE DI")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("7 x 3 = 21")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("Eser. n.1: Tempo tot. 95 secondi")) << testo.toStdString();
@@ -107,11 +115,7 @@ TEST_F(StampaSuCups, TheCertificateReachesTheQueueUnderItsName) {
     EXPECT_TRUE(f.dialogs.boxes.empty()) << messaggi().join('\n').toStdString();
     EXPECT_TRUE(pulsante(w, "Command2")->isVisible());
 
-    const QList<CupsScheduler::Job> jobs = cups.jobs();
-    ASSERT_EQ(jobs.size(), 1);
-    EXPECT_EQ(jobs[0].name, "ATTESTATO");
-    ASSERT_TRUE(cups.waitForJob(jobs[0].id, IPP_JSTATE_COMPLETED)) << cups.errorLog().toStdString();
-    const QString testo = testoPdf(cups.document(jobs[0].id));
+    const QString testo = testoDellUnicoLavoro("ATTESTATO");
     EXPECT_TRUE(testo.contains("Mario rossi")) << testo.toStdString();
     EXPECT_TRUE(testo.contains("OTTIMO")) << testo.toStdString();
     EXPECT_FALSE(testo.contains("FINE SESSIONE")) << testo.toStdString();
