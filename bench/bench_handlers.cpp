@@ -12,13 +12,14 @@
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
+#include "shell/Aspetto.h"
 #endif
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    preparaAspetto();
 
     std::vector<double> operazione, verifica, tastierino, esercizio;
     Pratica pratica;

@@ -6,12 +6,13 @@
 #include "platform/QtPrinter.h"
 #include "reports/FrmAttestato.h"
 #include "reports/PaginaOperazioni.h"
+#include "shell/Aspetto.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    preparaAspetto();
 
     Pratica pratica;
     pratica.fakes.clock.passo = 2.3;

@@ -1,25 +1,19 @@
 #include "exercise/FrmOperativoMeno.h"
 
-#include <QClipboard>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QFontMetricsF>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <vector>
 
+#include "exercise/CasellaRisultato.h"
 #include "exercise/Domanda.h"
 #include "exercise/Faccina.h"
 #include "exercise/Generazione.h"
-#include "exercise/Inserimento.h"
 #include "exercise/Pratica.h"
 #include "exercise/Verifica.h"
 #include "platform/Platform.h"
@@ -42,6 +36,10 @@ constexpr int kLarghezzaTermine = 3015;
 
 // The large buttons share one place.
 constexpr int kAltoComandi = 5715;
+
+// The progress board: the lines between its four columns, and where its headings begin.
+constexpr std::array<int, 3> kSeparatori = {840, 1560, 2400};
+constexpr double kSinistraIntestazioni = 240;
 
 void coloraPulsante(QPushButton* pulsante, const QColor& colore) {
     QPalette colori = pulsante->palette();
@@ -123,11 +121,6 @@ FrmOperativoMeno::FrmOperativoMeno(Modulo1& stato, Platform& platform, Finestre&
     ::impostaSfondo(LblIstruzione_, vbColor(0x00FFFFC0));
     impostaColoreTesto(LblIstruzione_, vbColor(0x00FF0000));
 
-    // Enter on a focused button presses it, as Space does: after Enter has verified an answer
-    // the focus is on the next command, and a second Enter moves on.
-    for (QPushButton* pulsante : area_->findChildren<QPushButton*>())
-        pulsante->setAutoDefault(true);
-
     ordineTabulazione(false);
 }
 
@@ -173,7 +166,7 @@ void FrmOperativoMeno::costruisciDomanda(QWidget* area) {
         impostaColoreTesto(numero, vbColor(0x000000FF));
     }
 
-    TxtRisultato_ = new QLineEdit(frmNumero_);
+    TxtRisultato_ = new CasellaRisultato(frmNumero_);
     TxtRisultato_->setObjectName(QStringLiteral("TxtRisultato"));
     TxtRisultato_->setAccessibleName(QStringLiteral("Risultato"));
     TxtRisultato_->setFont(grande);
@@ -181,12 +174,12 @@ void FrmOperativoMeno::costruisciDomanda(QWidget* area) {
     ::impostaSfondo(TxtRisultato_, vbColor(0x80000005));
     impostaColoreTesto(TxtRisultato_, vbColor(0x00C00000));
     posiziona(TxtRisultato_, kSlotDestro, kAltoDomanda, kLarghezzaTermine, kAltezzaDomanda);
-    // The three-character limit holds for the keyboard only (the keypad may go past it), so
-    // it is kept by the key handling rather than by a maximum length, which would also cut
-    // the keypad's text. Every way text can come in passes through eventFilter.
-    TxtRisultato_->setAcceptDrops(false);
-    TxtRisultato_->setInputMethodHints(Qt::ImhDigitsOnly);
-    TxtRisultato_->installEventFilter(this);
+    connect(TxtRisultato_, &CasellaRisultato::tastoCarattere, this,
+            &FrmOperativoMeno::TxtRisultato_KeyPress);
+    connect(TxtRisultato_, &CasellaRisultato::cliccata, this,
+            &FrmOperativoMeno::TxtRisultato_Click);
+    connect(TxtRisultato_, &CasellaRisultato::rifiutato, this,
+            [this] { platform_.dialogs.beep(); });
     connect(TxtRisultato_, &QLineEdit::textChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
 }
 
@@ -230,6 +223,11 @@ void FrmOperativoMeno::costruisciTastierino(QWidget* area) {
                                  QStringLiteral("Cancella"), font, sfondo);
     posiziona(cmdCancella_, 240, 2055, 2325, 435);
     connect(cmdCancella_, &QPushButton::clicked, this, &FrmOperativoMeno::cmdCancella_Click);
+
+    // Enter on a focused keypad button confirms the answer (eventFilter); Space and clicks
+    // press the button.
+    for (QPushButton* pulsante : fraTastierino_->findChildren<QPushButton*>())
+        pulsante->installEventFilter(this);
 }
 
 void FrmOperativoMeno::costruisciComandi(QWidget* area) {
@@ -317,11 +315,12 @@ void FrmOperativoMeno::costruisciElaborazione(QWidget* area) {
     posiziona(frmElaborazione_, 7815, 6285, 3375, 1695);
 
     const QFont intestazioni = carattere(QStringLiteral("MS Sans Serif"), 8.25, true);
-    nuovaScritta(frmElaborazione_, QStringLiteral("Label5"),
-                 QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), intestazioni, 240, 360);
-    nuovaScritta(frmElaborazione_, QStringLiteral("Label3"),
-                 QStringLiteral("                        parziale    totale"), intestazioni, 240,
-                 600);
+    QLabel* primaRiga = nuovaScritta(frmElaborazione_, QStringLiteral("Label5"),
+                                     QStringLiteral(" Eser.    Oper.   Tempo      Tempo "),
+                                     intestazioni, kSinistraIntestazioni, 360);
+    QLabel* secondaRiga = nuovaScritta(frmElaborazione_, QStringLiteral("Label3"),
+                                       QStringLiteral("                        parziale    totale"),
+                                       intestazioni, kSinistraIntestazioni, 600);
 
     const QFont numeri = carattere(QStringLiteral("Arial"), 14.25, true);
     auto numero = [&](const QString& nome, double left, quint32 colore) {
@@ -339,14 +338,30 @@ void FrmOperativoMeno::costruisciElaborazione(QWidget* area) {
     LblTempoTotale_ = numero(QStringLiteral("LblTempoTotale"), 2535, 0x000000FF);
     LblTempoTotale_->setToolTip(QStringLiteral("Secondi impiegati per ogni esercizio"));
 
-    // The lines between the columns.
+    // The lines between the columns, and the headings kept inside them.
     int n = 0;
-    for (int x : {840, 1560, 2400}) {
+    for (int x : kSeparatori) {
         QWidget* linea =
             nuovoPannello(frmElaborazione_, QStringLiteral("Line%1").arg(++n), vbColor(0x80000008));
         linea->setAccessibleName(QStringLiteral("Decorazione"));
         linea->setGeometry(twips(x), twips(360), 1, twips(1200 - 360));
     }
+
+    // Column k of the board spans from line k - 1 (or the frame's left edge) to line k (or the
+    // frame's right edge), less a margin beside each line; in the headings' own coordinates.
+    const auto colonne = [&](std::size_t prima, std::size_t ultima) {
+        constexpr double kMargine = 2;
+        const double origine = twips(kSinistraIntestazioni);
+        std::vector<std::pair<double, double>> spazi;
+        for (std::size_t k = prima; k <= ultima; ++k)
+            spazi.emplace_back(k == 0 ? 0 : twips(kSeparatori[k - 1]) + 1 + kMargine - origine,
+                               k == kSeparatori.size()
+                                   ? frmElaborazione_->width() - 1 - kMargine - origine
+                                   : twips(kSeparatori[k]) - kMargine - origine);
+        return spazi;
+    };
+    incolonna(primaRiga, colonne(0, 3));    // Eser. | Oper. | Tempo | Tempo
+    incolonna(secondaRiga, colonne(2, 3));  //               parziale | totale
 }
 
 void FrmOperativoMeno::ordineTabulazione(bool risultatoPrimo) {
@@ -643,140 +658,50 @@ void FrmOperativoMeno::TxtRisultato_Click() {
 void FrmOperativoMeno::TxtRisultato_KeyPress(int& KeyAscii) {
     constexpr int kInvio = 13;
     constexpr int kBackspace = 8;
-    const QChar carattere(KeyAscii);
-    const bool cifra = carattere >= QLatin1Char('0') && carattere <= QLatin1Char('9');
-
-    // A verified answer is not edited any more.
-    if (TxtRisultato_->isReadOnly() || (!cifra && KeyAscii != kInvio && KeyAscii != kBackspace)) {
+    const bool cifra = KeyAscii >= '0' && KeyAscii <= '9';
+    if (!cifra && KeyAscii != kInvio && KeyAscii != kBackspace) {
         platform_.dialogs.beep();
         KeyAscii = 0;
         return;
     }
     if (KeyAscii == kInvio) {
         KeyAscii = 0;
-        if (TxtRisultato_->text().isEmpty()) {
-            stato_.testoMessaggio = QStringLiteral("Hai dimenticato il risultato");
-            stato_.titoloMessaggio = QStringLiteral("distrazione");
-            stato_.rispostaMessaggio = platform_.dialogs.messageBox(
-                stato_.testoMessaggio, stato_.stileMessaggio, stato_.titoloMessaggio);
-            TxtRisultato_->setFocus();
-        }
-        if (!TxtRisultato_->text().isEmpty()) {
-            if (stato_.numeroOperazione == kOperazioniPerEsercizio) {
-                CmdEsercizio_->show();
-                CmdEsercizio_->setFocus();
-            } else {
-                CmdVerifica_->hide();
-                CmdOperazione_->show();
-                CmdOperazione_->setFocus();
-            }
-            verifica();
-        }
-        return;
-    }
-    // From the keyboard at most three characters.
-    if (cifra && !inserimentoAmmesso(TxtRisultato_->text(), TxtRisultato_->selectedText().size(),
-                                     QString(carattere))) {
-        platform_.dialogs.beep();
-        KeyAscii = 0;
+        confermaRisposta();
     }
 }
 
-void FrmOperativoMeno::TxtRisultato_Paste(const QString& testo) {
-    if (testo.isEmpty())
-        return;
-    if (TxtRisultato_->isReadOnly() ||
-        !inserimentoAmmesso(TxtRisultato_->text(), TxtRisultato_->selectedText().size(), testo)) {
-        platform_.dialogs.beep();
-        return;
+void FrmOperativoMeno::confermaRisposta() {
+    if (TxtRisultato_->text().isEmpty()) {
+        stato_.testoMessaggio = QStringLiteral("Hai dimenticato il risultato");
+        stato_.titoloMessaggio = QStringLiteral("distrazione");
+        stato_.rispostaMessaggio = platform_.dialogs.messageBox(
+            stato_.testoMessaggio, stato_.stileMessaggio, stato_.titoloMessaggio);
+        TxtRisultato_->setFocus();
     }
-    TxtRisultato_->insert(testo);
+    if (TxtRisultato_->text().isEmpty())
+        return;
+    if (stato_.numeroOperazione == kOperazioniPerEsercizio) {
+        CmdEsercizio_->show();
+        CmdEsercizio_->setFocus();
+    } else {
+        CmdVerifica_->hide();
+        CmdOperazione_->show();
+        CmdOperazione_->setFocus();
+    }
+    verifica();
 }
 
 bool FrmOperativoMeno::eventFilter(QObject* oggetto, QEvent* evento) {
-    if (oggetto != TxtRisultato_)
-        return QMainWindow::eventFilter(oggetto, evento);
-    switch (evento->type()) {
-        case QEvent::KeyPress:
-            return filtraTasto(static_cast<QKeyEvent*>(evento));
-        case QEvent::ContextMenu:
-            mostraMenuContestuale(static_cast<QContextMenuEvent*>(evento)->globalPos());
-            return true;
-        case QEvent::MouseButtonRelease: {
-            const auto* mouse = static_cast<QMouseEvent*>(evento);
-            if (mouse->button() == Qt::MiddleButton) {
-                // The X11 selection paste.
-                if (QGuiApplication::clipboard()->supportsSelection())
-                    TxtRisultato_Paste(QGuiApplication::clipboard()->text(QClipboard::Selection));
-                return true;
-            }
-            if (mouse->button() == Qt::LeftButton &&
-                TxtRisultato_->rect().contains(mouse->position().toPoint()))
-                TxtRisultato_Click();
-            return false;
-        }
-        case QEvent::InputMethod: {
-            // Text composed by an input method goes in as pasted text would.
-            const auto* composto = static_cast<QInputMethodEvent*>(evento);
-            TxtRisultato_Paste(composto->commitString());
+    // Only the keypad's buttons are watched: a pupil who clicks "1", "0" and presses Enter
+    // means the answer 10, not a second 0.
+    if (evento->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(evento)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            confermaRisposta();
             return true;
         }
-        case QEvent::DragEnter:
-        case QEvent::DragMove:
-        case QEvent::Drop:
-            // Nothing is dropped into the answer.
-            evento->ignore();
-            return true;
-        default:
-            return false;
     }
-}
-
-bool FrmOperativoMeno::filtraTasto(QKeyEvent* evento) {
-    if (evento->matches(QKeySequence::Paste)) {
-        TxtRisultato_Paste(QGuiApplication::clipboard()->text());
-        return true;
-    }
-    int codice = 0;
-    switch (evento->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            codice = 13;
-            break;
-        case Qt::Key_Backspace:
-            codice = 8;
-            break;
-        case Qt::Key_Delete:
-            return false;  // the box's own editing, like the arrows and Home/End
-        default:
-            if (evento->text().size() > 1) {
-                // Several characters at once (a compose sequence): as pasted.
-                TxtRisultato_Paste(evento->text());
-                return true;
-            }
-            if (!evento->text().isEmpty())
-                codice = evento->text().at(0).unicode();
-            break;
-    }
-    if (codice == 0)
-        return false;
-    int KeyAscii = codice;
-    TxtRisultato_KeyPress(KeyAscii);
-    return KeyAscii == 0;
-}
-
-void FrmOperativoMeno::mostraMenuContestuale(const QPoint& dove) {
-    QMenu* menu = TxtRisultato_->createStandardContextMenu();
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    // The menu's "Paste" is the action wired to the box's own paste: it is rewired to the
-    // rules of the answer.
-    for (QAction* azione : menu->actions()) {
-        if (disconnect(azione, SIGNAL(triggered()), TxtRisultato_, SLOT(paste())) ||
-            disconnect(azione, &QAction::triggered, TxtRisultato_, &QLineEdit::paste))
-            connect(azione, &QAction::triggered, this,
-                    [this] { TxtRisultato_Paste(QGuiApplication::clipboard()->text()); });
-    }
-    menu->popup(dove);
+    return QMainWindow::eventFilter(oggetto, evento);
 }
 
 // --- Other windows and the way out ----------------------------------------------------------

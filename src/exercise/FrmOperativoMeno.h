@@ -4,12 +4,12 @@
 #include <QMainWindow>
 #include <array>
 
+class CasellaRisultato;
 class Faccina;
 class Finestre;
 class QAction;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 struct Modulo1;
@@ -67,9 +67,6 @@ class FrmOperativoMeno : public QMainWindow {
     // A character key in the box: 13 for Enter (either key), 8 for Backspace, otherwise the
     // character's code. Setting it to 0 discards the key.
     void TxtRisultato_KeyPress(int& KeyAscii);
-    // Text pasted into the box (from the keyboard, the context menu or the mouse's middle
-    // button) goes in only as typed digits would.
-    void TxtRisultato_Paste(const QString& testo);
 
     void cmdFine_Click();
     void mnuEsci_Click();
@@ -81,6 +78,7 @@ class FrmOperativoMeno : public QMainWindow {
     // Form_QueryUnload: the close box, or any other request to close, unloads the window; it
     // is never refused.
     void closeEvent(QCloseEvent* event) override;
+    // Enter on a focused keypad button.
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
   private:
@@ -92,8 +90,8 @@ class FrmOperativoMeno : public QMainWindow {
     void costruisciElaborazione(QWidget* area);
     void ordineTabulazione(bool risultatoPrimo);
     void aggiungiCifre(const QString& cifre);
-    bool filtraTasto(QKeyEvent* evento);
-    void mostraMenuContestuale(const QPoint& dove);
+    // Enter: the reminder for an empty answer, otherwise the next command and the verification.
+    void confermaRisposta();
     void ricominciaPratica();
 
     Modulo1& stato_;
@@ -114,7 +112,7 @@ class FrmOperativoMeno : public QMainWindow {
     QLabel* Label2_ = nullptr;
     QLabel* Label1_ = nullptr;
     QWidget* frmNumero_ = nullptr;
-    QLineEdit* TxtRisultato_ = nullptr;
+    CasellaRisultato* TxtRisultato_ = nullptr;
     QLabel* LblNumero1_ = nullptr;
     QLabel* LblSegno_ = nullptr;
     QLabel* LblNumero2_ = nullptr;

@@ -1,6 +1,10 @@
 #include "platform/QtDialogs.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -53,10 +57,44 @@ QMessageBox::Icon iconOf(int style) {
     }
 }
 
+// A message box that only its buttons can answer when it has no way out (a question of Yes and
+// No): Escape and the close box then leave it open, so a stray key cannot answer for the pupil.
+class Riquadro final : public QMessageBox {
+  public:
+    Riquadro(QWidget* parent, bool senzaUscita) : QMessageBox(parent), senzaUscita_(senzaUscita) {}
+
+  protected:
+    void keyPressEvent(QKeyEvent* evento) override {
+        if (senzaUscita_ && evento->matches(QKeySequence::Cancel)) {
+            evento->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(evento);
+    }
+    void closeEvent(QCloseEvent* evento) override {
+        if (senzaUscita_) {
+            evento->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(evento);
+    }
+
+  private:
+    bool senzaUscita_;
+};
+
 }  // namespace
 
+int QtDialogs::minimumWidth(const QString& title) {
+    QFont titleFont(QStringLiteral("Sans"));
+    titleFont.setPointSizeF(8);
+    titleFont.setBold(true);
+    return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
+}
+
 int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
-    QMessageBox box(QApplication::activeWindow());
+    const std::vector<Button> buttons = buttonsOf(style);
+    Riquadro box(QApplication::activeWindow(), buttons.size() > 1);
     box.setWindowTitle(title.isEmpty() ? kTitoloProgramma : title);
     box.setIcon(iconOf(style));
     box.setTextFormat(Qt::PlainText);
@@ -65,20 +103,29 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     box.setText(shown);
 
-    const std::vector<Button> buttons = buttonsOf(style);
     std::vector<QPushButton*> widgets;
     for (const Button& b : buttons)
         widgets.push_back(box.addButton(QString::fromUtf8(b.text), b.role));
     const std::size_t defaultIndex = std::size_t((style >> 8) & 3);
-    box.setDefaultButton(widgets[defaultIndex < widgets.size() ? defaultIndex : 0]);
+    const std::size_t chosen = defaultIndex < widgets.size() ? defaultIndex : 0;
+    box.setDefaultButton(widgets[chosen]);
+
+    // Wide enough for the whole title in the title bar: the box sizes itself to its layout,
+    // and the row of buttons spans the layout's whole width.
+    if (auto* row = box.findChild<QDialogButtonBox*>()) {
+        const QMargins margins = box.layout()->contentsMargins();
+        row->setMinimumWidth(minimumWidth(box.windowTitle()) - margins.left() - margins.right());
+    }
 
     box.exec();
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         if (box.clickedButton() == widgets[i])
             return buttons[i].code;
     }
-    // Closed without a button (Escape or the close box): the box's way out.
-    return buttons.size() == 1 ? buttons[0].code : buttons.back().code;
+    // Closed without a button: Escape or the close box of a box with one button, which is its
+    // answer; or the end of the session under a question, which then keeps what the default
+    // answer keeps.
+    return buttons.size() == 1 ? buttons[0].code : buttons[chosen].code;
 }
 
 void QtDialogs::beep() {

@@ -1,14 +1,18 @@
 #include "shell/Controlli.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 #include "platform/Twips.h"
+#include "shell/Aspetto.h"
 
-QFont carattere(const QString& famiglia, double punti, bool grassetto)
-{
+QFont carattere(const QString& famiglia, double punti, bool grassetto) {
     QFont font(famiglia);
     // "MS Sans Serif" is seldom installed, and fontconfig's default stand-in for it is a much
     // wider face, which breaks the labels' lines: a face with Arial's metrics stands in first.
@@ -58,7 +62,9 @@ QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& 
     pulsante->setObjectName(nome);
     pulsante->setFont(font);
     pulsante->setCursor(Qt::PointingHandCursor);
-    pulsante->setAutoDefault(false);
+    pulsante->setProperty(kPulsanteGrafico, true);
+    // Enter on a focused button presses it, as Space does, in every window.
+    pulsante->setAutoDefault(true);
     QPalette colori = pulsante->palette();
     colori.setColor(QPalette::Button, sfondo);
     pulsante->setPalette(colori);
@@ -70,4 +76,68 @@ QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfond
     pannello->setObjectName(nome);
     impostaSfondo(pannello, sfondo);
     return pannello;
+}
+
+bool incolonna(QLabel* etichetta, const std::vector<std::pair<double, double>>& colonne) {
+    const QString testo = etichetta->text();
+    // Each word as the span of text before its end: [inizio, fine).
+    std::vector<std::pair<qsizetype, qsizetype>> parole;
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (testo.at(i) == QLatin1Char(' '))
+            continue;
+        qsizetype fine = testo.indexOf(QLatin1Char(' '), i);
+        if (fine < 0)
+            fine = testo.size();
+        parole.emplace_back(i, fine);
+        i = fine;
+    }
+    if (parole.size() != colonne.size())
+        return false;
+
+    QFont font = etichetta->font();
+    const auto bordi = [&](std::size_t k, const QFontMetricsF& misura) {
+        return std::pair{misura.horizontalAdvance(testo.left(parole[k].first)),
+                         misura.horizontalAdvance(testo.left(parole[k].second))};
+    };
+    // A word moves in proportion to the word spacing (by the runs of spaces before it), so the
+    // spacings that fit form one interval, found from two measurements; its middle is tried.
+    for (int stretch = 100; stretch >= 60; stretch -= 2) {
+        font.setStretch(stretch);
+        font.setWordSpacing(0);
+        const QFontMetricsF senza(font);
+        font.setWordSpacing(1);
+        const QFontMetricsF conUno(font);
+        // Spaces keep a little of their width.
+        double minimo = -0.6 * senza.horizontalAdvance(QLatin1Char(' '));
+        double massimo = std::numeric_limits<double>::max();
+        for (std::size_t k = 0; k < parole.size(); ++k) {
+            const auto [sinistra, destra] = bordi(k, senza);
+            const double passo = bordi(k, conUno).first - sinistra;
+            if (passo < 0.01) {  // no space before it: the word cannot move
+                if (sinistra < colonne[k].first || destra > colonne[k].second)
+                    massimo = -std::numeric_limits<double>::max();
+                continue;
+            }
+            minimo = std::max(minimo, (colonne[k].first - sinistra) / passo);
+            massimo = std::min(massimo, (colonne[k].second - destra) / passo);
+        }
+        if (minimo > massimo)
+            continue;
+        if (massimo == std::numeric_limits<double>::max())
+            massimo = std::max(minimo, 0.0);
+        font.setWordSpacing((minimo + massimo) / 2);
+        const QFontMetricsF misura(font);
+        bool dentro = true;
+        for (std::size_t k = 0; k < parole.size(); ++k) {
+            const auto [sinistra, destra] = bordi(k, misura);
+            dentro =
+                dentro && sinistra >= colonne[k].first - 0.01 && destra <= colonne[k].second + 0.01;
+        }
+        if (dentro) {
+            etichetta->setFont(font);
+            etichetta->adjustSize();
+            return true;
+        }
+    }
+    return false;
 }

@@ -4,6 +4,8 @@
 #include <QFont>
 #include <QString>
 #include <Qt>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QPushButton;
@@ -30,9 +32,18 @@ QLabel* nuovaEtichetta(QWidget* parent, const QString& nome, const QString& test
                        const QFont& font,
                        Qt::Alignment allineamento = Qt::AlignLeft | Qt::AlignTop);
 
-// A graphical command button: its background colour shows, and the pointer over it is a hand.
+// A graphical command button: its background colour shows, the pointer over it is a hand, and
+// Enter presses it when it has the focus, as Space does.
 QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& testo,
                            const QFont& font, const QColor& sfondo);
 
 // A panel: a plain child widget with a background colour and no border.
 QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfondo);
+
+// Lays the words of a one-line label out in columns: word i (words are parted by spaces) comes
+// to stand wholly within colonne[i], its left and right edge in logical pixels from the label's
+// left edge. Texts spaced by hand for one face drift across their columns in another: the
+// spaces are widened or narrowed, and where that is not enough the text narrowed, until every
+// word fits, each as far from both edges as the others allow. The text itself is not changed.
+// Returns false, leaving the label as it was, when no spacing fits.
+bool incolonna(QLabel* etichetta, const std::vector<std::pair<double, double>>& colonne);

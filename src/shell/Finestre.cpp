@@ -1,13 +1,53 @@
 #include "shell/Finestre.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QScreen>
+#include <QWindow>
 
 #include "exercise/FrmOperativoMeno.h"
 #include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
+#include "shell/Posizione.h"
 #include "shell/frmSfondo.h"
 #include "start/FrmInizio.h"
 #include "start/frmValutazione.h"
+
+namespace {
+
+// Marks a window that has been placed once: later showings leave it where the pupil moved it.
+constexpr char kPosizionata[] = "posizionata";
+
+// The frame the window manager puts round a window, as it has put it round the program's
+// windows already on screen (a window not yet shown has none to ask): a window that is not
+// maximised tells it best, as a maximised one may have lost its side borders. None known, none
+// assumed.
+QMargins corniceDelleAltre() {
+    QMargins daMassimizzata;
+    for (QWidget* finestra : QApplication::topLevelWidgets()) {
+        const QWindow* nativa = finestra->windowHandle();
+        if (!finestra->isVisible() || !nativa || nativa->frameMargins().isNull())
+            continue;
+        if (!finestra->isMaximized() && !finestra->isFullScreen())
+            return nativa->frameMargins();
+        daMassimizzata = nativa->frameMargins();
+    }
+    return daMassimizzata;
+}
+
+void posizionaLaPrimaVolta(QWidget& finestra) {
+    if (finestra.isVisible() || finestra.property(kPosizionata).toBool())
+        return;
+    finestra.setProperty(kPosizionata, true);
+    if (!finestra.testAttribute(Qt::WA_Resized))
+        finestra.adjustSize();  // what showing it would do: the size its layout asks for
+    const QScreen* schermo = finestra.screen();
+    if (!schermo)
+        return;
+    finestra.move(
+        posizioneIniziale(schermo->availableGeometry(), finestra.size(), corniceDelleAltre()));
+}
+
+}  // namespace
 
 Finestre::Finestre(Modulo1& stato, Platform& platform) : stato_(stato), platform_(platform) {}
 
@@ -73,6 +113,7 @@ FrmAttestato* Finestre::attestatoSeCaricato() const {
 }
 
 void Finestre::mostra(QWidget& finestra) {
+    posizionaLaPrimaVolta(finestra);
     finestra.setWindowState(finestra.windowState() & ~Qt::WindowMinimized);
     finestra.show();
     finestra.raise();
@@ -89,5 +130,5 @@ void Finestre::terminaProgramma() {
             finestra->deleteLater();
         }
     }
-    QCoreApplication::exit(0);
+    QApplication::exit(0);
 }

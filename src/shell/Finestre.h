@@ -38,7 +38,8 @@ class Finestre {
     FrmStampa* stampaSeCaricato() const;
     FrmAttestato* attestatoSeCaricato() const;
 
-    // Shows a window, not modal, and brings it to the front.
+    // Shows a window, not modal, and brings it to the front. The first time, the window opens
+    // centred on the screen's free area; later it stays where the pupil moved it.
     static void mostra(QWidget& finestra);
 
     // Ends the program at once: every window disappears without its closing handlers, and

@@ -4,8 +4,10 @@
 #include <QLibraryInfo>
 #include <QLocale>
 
+#include "shell/Aspetto.h"
+
 void preparaApplicazione(QApplication& app, QTranslator& traduzioni) {
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    preparaAspetto();
     QApplication::setApplicationName(QStringLiteral("rovororezovered"));
     if (traduzioni.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

@@ -14,9 +14,9 @@
 
 class QApplication;
 
-// The look and the language of the application: the Fusion style, which draws buttons in
-// their palette colour on every system as the windows want, and Qt's own texts (context
-// menus, standard dialogs) in Italian. Without the translation file they stay in English.
+// The look and the language of the application: the look of preparaAspetto, and Qt's own
+// texts (context menus, standard dialogs) in Italian. Without the translation file they stay
+// in English.
 void preparaApplicazione(QApplication& app, QTranslator& traduzioni);
 
 // Everything a run of the program holds: the real platform services, the session state and

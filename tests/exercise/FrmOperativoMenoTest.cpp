@@ -3,18 +3,23 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+#include <cmath>
 #include <optional>
 
 #include "StampaQString.h"
 #include "exercise/FrmOperativoMeno.h"
+#include "platform/QtDialogs.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "reports/FrmAttestato.h"
@@ -51,6 +56,8 @@ class FinestraEsercizio : public ::testing::Test {
   protected:
     FakePlatform f;
     Modulo1 stato;
+    // The services the windows use: the fakes, unless a test puts real ones in.
+    Platform* piattaforma = &f.platform;
     std::optional<Finestre> finestre;
     FrmOperativoMeno* w = nullptr;
 
@@ -63,7 +70,7 @@ class FinestraEsercizio : public ::testing::Test {
         stato.posizioneDa = da;
         stato.posizioneA = a;
         if (!finestre)
-            finestre.emplace(stato, f.platform);
+            finestre.emplace(stato, *piattaforma);
         w = &finestre->operativo();
         Finestre::mostra(*w);
         QApplication::setActiveWindow(w);
@@ -268,6 +275,139 @@ TEST_F(FinestraEsercizio, TabOrderStartsAtTheResultBox) {
     } while (corrente != casella());
     ordine.removeAll("cmdSfondo");
     EXPECT_EQ(ordine, atteso);
+}
+
+TEST_F(FinestraEsercizio, TabAndShiftTabLeaveTheBoxAlongTheTabOrder) {
+    apri();
+    casella()->setFocus();
+    QTest::keyClick(casella(), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), trova("CmdFine"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(w->focusWidget(), casella());
+    // Backwards from the first place: the last of the order, the keypad's "0".
+    QTest::keyClick(casella(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(w->focusWidget(), trova("Command13"));
+
+    // With a digit typed, "Esci" has gone and "V e r i f i c a " is next.
+    casella()->setFocus();
+    QTest::keyClick(casella(), Qt::Key_4);
+    QTest::keyClick(casella(), Qt::Key_Tab);
+    EXPECT_EQ(w->focusWidget(), trova("CmdVerifica"));
+    QTest::keyClick(w->focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(w->focusWidget(), casella());
+    EXPECT_EQ(casella()->text(), "4");
+    EXPECT_EQ(stato.rispostaDigitata, "4");
+    EXPECT_EQ(f.dialogs.beeps, 0);
+}
+
+TEST_F(FinestraEsercizio, EnterOnAFocusedKeypadButtonConfirmsTheAnswer) {
+    f.random.listed = {0.07, 0.14, 0.0};  // 6 x 7, the product hidden
+    apri();
+    // Enter on the keypad with nothing typed: the reminder, and nothing verified.
+    trova("Command2")->setFocus();
+    QTest::keyClick(trova("Command2"), Qt::Key_Return);
+    ASSERT_EQ(f.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(f.dialogs.boxes[0].text, "Hai dimenticato il risultato");
+    EXPECT_EQ(f.dialogs.boxes[0].title, "distrazione");
+    EXPECT_EQ(casella()->text(), "");
+    EXPECT_EQ(testo("LblEsito"), "");
+    EXPECT_EQ(w->focusWidget(), casella());
+
+    // "1", "0" clicked, then Enter with the focus still on "0": the answer 10, judged once.
+    premi("Command2");
+    premi("Command13");
+    ASSERT_EQ(w->focusWidget(), trova("Command13"));
+    f.clock.now += 5;
+    QTest::keyClick(w->focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(stato.elencoOperazioni(1), " 6 x  7 =  ?  (10)*  5 Tp");
+    EXPECT_EQ(testo("LblEsito"), "E R R A T O");
+    EXPECT_EQ(w->focusWidget(), trova("CmdOperazione"));
+    EXPECT_EQ(f.dialogs.boxes.size(), 1u);
+
+    // Space and clicks still press a keypad button.
+    premi("CmdOperazione");
+    trova("Command4")->setFocus();
+    QTest::keyClick(trova("Command4"), Qt::Key_Space);
+    premi("cmdCancella");
+    premi("Command5");
+    EXPECT_EQ(casella()->text(), "4");
+}
+
+// The real question at the end of a practice: Escape and the close box leave it waiting, and the
+// forty answers stay.
+TEST_F(FinestraEsercizio, EscapeAtTheEndOfAPracticeKeepsEveryRecord) {
+    QtDialogs veri;
+    Platform conVeri{f.clock, f.random, f.sound, veri, f.launcher, f.printer, "/programma"};
+    piattaforma = &conVeri;
+    apri();
+    giocaFinoA(39);
+    avanti();
+
+    bool apertaDopoEsc = false;
+    bool apertaDopoChiusura = false;
+    QStringList recordConLaDomandaAperta;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Escape);
+        apertaDopoEsc = box->isVisible();
+        box->close();
+        apertaDopoChiusura = box->isVisible();
+        for (int i = 1; i <= 40; ++i)
+            recordConLaDomandaAperta << stato.elencoOperazioni(i);
+        for (QAbstractButton* b : box->buttons())
+            if (b->text() == "Sì")
+                b->click();
+    });
+    rispondiGiusto();
+    EXPECT_TRUE(apertaDopoEsc);
+    EXPECT_TRUE(apertaDopoChiusura);
+    EXPECT_EQ(stato.rispostaMessaggio, Dialogs::Yes);
+    ASSERT_EQ(recordConLaDomandaAperta.size(), 40);
+    for (int i = 1; i <= 40; ++i) {
+        EXPECT_TRUE(recordConLaDomandaAperta[i - 1].endsWith(" Tp")) << i;
+        EXPECT_EQ(stato.elencoOperazioni(i), recordConLaDomandaAperta[i - 1]) << i;
+    }
+    EXPECT_EQ(stato.contatoreOperazioni, 40);
+    EXPECT_NE(finestre->stampaSeCaricato(), nullptr);
+}
+
+// The headings of the progress board stand clear of its three lines, in whatever face the
+// font fallback has given them.
+TEST_F(FinestraEsercizio, EveryHeadingWordStandsInsideItsColumn) {
+    apri();
+    QWidget* tabella = trova("frmElaborazione");
+    QList<int> linee;
+    for (int k = 1; k <= 3; ++k)
+        linee << trova(QStringLiteral("Line%1").arg(k))->geometry().left();
+    ASSERT_EQ(linee, QList<int>({twips(840), twips(1560), twips(2400)}));
+    const QList<int> bordi = {0, linee[0], linee[1], linee[2], tabella->width()};
+
+    const std::pair<const char*, QStringList> righe[] = {
+        {"Label5", {"Eser.", "Oper.", "Tempo", "Tempo"}},
+        {"Label3", {"", "", "parziale", "totale"}}};
+    for (const auto& [nome, parole] : righe) {
+        auto* etichetta = trova<QLabel>(nome);
+        const QFontMetricsF misura(etichetta->font());
+        const QString testo = etichetta->text();
+        qsizetype da = 0;
+        for (int colonna = 0; colonna < 4; ++colonna) {
+            const QString parola = parole[colonna];
+            if (parola.isEmpty())
+                continue;
+            const qsizetype dove = testo.indexOf(parola, da);
+            ASSERT_GE(dove, 0) << parola.toStdString();
+            da = dove + parola.size();
+            const double sinistra = etichetta->x() + misura.horizontalAdvance(testo.left(dove));
+            const double destra = etichetta->x() + misura.horizontalAdvance(testo.left(da));
+            EXPECT_GT(sinistra, bordi[colonna] + 1) << nome << " " << parola.toStdString();
+            EXPECT_LT(destra, bordi[colonna + 1]) << nome << " " << parola.toStdString();
+        }
+        // Whole on its line.
+        EXPECT_GE(etichetta->width(), std::ceil(misura.horizontalAdvance(testo))) << nome;
+    }
+    EXPECT_EQ(testo("Label5"), " Eser.    Oper.   Tempo      Tempo ");
+    EXPECT_EQ(testo("Label3"), "                        parziale    totale");
 }
 
 TEST_F(FinestraEsercizio, TheModeColoursAndTheModeLine) {

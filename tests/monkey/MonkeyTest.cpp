@@ -21,6 +21,7 @@
 #include "exercise/FrmOperativoMeno.h"
 #include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
+#include "shell/Aspetto.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 #include "shell/frmSfondo.h"
@@ -372,7 +373,7 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    preparaAspetto();
     testing::InitGoogleTest(&argc, argv);
     for (int i = 1; i + 1 < argc; ++i) {
         if (QByteArray(argv[i]) == "--steps")

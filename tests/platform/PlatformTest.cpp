@@ -11,6 +11,8 @@
 #include <QSoundEffect>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <tuple>
 
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
@@ -106,6 +108,98 @@ TEST(QtDialogs, StylesTitlesAndLineBreaks) {
                 b->click();
     });
     EXPECT_EQ(dialogs.messageBox("?", 68, "t"), Dialogs::Yes);
+}
+
+namespace {
+
+// Runs `passi` on the message box as soon as it is open, inside its modal loop.
+void quandoAperto(std::function<void(QMessageBox*)> passi) {
+    QTimer::singleShot(0, [passi] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr) << "no message box open";
+        passi(box);
+    });
+}
+
+QAbstractButton* pulsante(QMessageBox* box, const QString& testo) {
+    for (QAbstractButton* b : box->buttons())
+        if (b->text() == testo)
+            return b;
+    ADD_FAILURE() << "no button " << testo.toStdString();
+    return nullptr;
+}
+
+// Escape, as the pupil's keyboard sends it: to whatever has the focus in the box.
+void premiEsc(QMessageBox* box) {
+    QWidget* fuoco = box->focusWidget();
+    QTest::keyClick(fuoco ? fuoco : box, Qt::Key_Escape);
+}
+
+}  // namespace
+
+// The end-of-practice question has no way out: a stray Escape or a click on the close box must
+// not answer No and throw forty answers away.
+TEST(QtDialogs, AQuestionIsAnsweredOnlyByItsButtons) {
+    QtDialogs dialogs;
+    for (const auto& [scelta, codice] : {std::pair{"Sì", Dialogs::Yes}, {"No", Dialogs::No}}) {
+        bool apertaDopoEsc = false;
+        bool apertaDopoChiusura = false;
+        quandoAperto([&, scelta = QString::fromUtf8(scelta)](QMessageBox* box) {
+            premiEsc(box);
+            apertaDopoEsc = box->isVisible();
+            apertaDopoChiusura = !box->close() && box->isVisible();
+            if (QAbstractButton* b = pulsante(box, scelta))
+                b->click();
+            else
+                box->done(0);
+        });
+        EXPECT_EQ(dialogs.messageBox("Vuoi visualizzare le operazioni eseguite?", 68,
+                                     "FINE ESERCITAZIONE"),
+                  codice)
+            << scelta;
+        EXPECT_TRUE(apertaDopoEsc) << scelta;
+        EXPECT_TRUE(apertaDopoChiusura) << scelta;
+    }
+
+    // A box with one button takes Escape, and its close box, as that button.
+    quandoAperto([](QMessageBox* box) { premiEsc(box); });
+    EXPECT_EQ(dialogs.messageBox("Hai dimenticato il risultato", 0, "distrazione"), Dialogs::Ok);
+    quandoAperto([](QMessageBox* box) { box->close(); });
+    EXPECT_EQ(dialogs.messageBox("Stampa non riuscita", 0, ""), Dialogs::Ok);
+}
+
+// Window managers centre the title over the whole title bar and cut what does not fit: each box
+// is as wide as its title in the usual title font (bold sans, 8 points) and the bar's icon and
+// buttons need.
+TEST(QtDialogs, EveryBoxIsWideEnoughForItsWholeTitle) {
+    QFont titolo(QStringLiteral("Sans"));
+    titolo.setPointSizeF(8);
+    titolo.setBold(true);
+    const QFontMetrics misura(titolo);
+    QtDialogs dialogs;
+    const std::tuple<const char*, const char*, int> scatole[] = {
+        {"Hai dimenticato il risultato", "distrazione", 0},
+        {"File mancante", "", 0},
+        {"Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni eseguite?\r"
+         "(Se rispondi NO l'esercizio sarà perso)",
+         "FINE ESERCITAZIONE", 68},
+        {"?", "distrazione", 0},
+        {"?", "FINE ESERCITAZIONE", 68},
+    };
+    for (const auto& [testo, titoloBox, stile] : scatole) {
+        int larghezza = 0;
+        QString mostrato;
+        quandoAperto([&](QMessageBox* box) {
+            larghezza = box->width();
+            mostrato = box->windowTitle();
+            box->buttons().first()->click();
+        });
+        dialogs.messageBox(QString::fromUtf8(testo), stile, QString::fromUtf8(titoloBox));
+        EXPECT_GE(larghezza, misura.horizontalAdvance(mostrato) + 110)
+            << mostrato.toStdString() << " in a box of style " << stile;
+    }
+    EXPECT_GE(QtDialogs::minimumWidth("distrazione"),
+              misura.horizontalAdvance("distrazione") + 110);
 }
 
 TEST(QtLauncher, StartsAProgramFromThePathByBareName) {

@@ -1,0 +1,77 @@
+#include "shell/Aspetto.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionButton>
+#include <QWidget>
+
+namespace {
+
+// Fusion, but graphical buttons are painted flat in their own colour: Fusion's light gradient
+// would wash the colour of a yellow keypad key out to a pale cream.
+class StilePulsanti final : public QProxyStyle {
+  public:
+    StilePulsanti() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+
+    void drawPrimitive(PrimitiveElement elemento, const QStyleOption* opzione, QPainter* pittore,
+                       const QWidget* widget) const override {
+        if (elemento != PE_PanelButtonCommand || !widget ||
+            !widget->property(kPulsanteGrafico).toBool()) {
+            QProxyStyle::drawPrimitive(elemento, opzione, pittore, widget);
+            return;
+        }
+        const QColor faccia = opzione->palette.color(QPalette::Button);
+        const QStyle::State stato = opzione->state;
+        QColor riempimento = faccia;
+        if (stato & (State_Sunken | State_On))
+            riempimento = faccia.darker(125);
+        else if ((stato & State_MouseOver) && (stato & State_Enabled))
+            riempimento = mescola(faccia, Qt::white, 0.35);
+
+        pittore->save();
+        pittore->setRenderHint(QPainter::Antialiasing);
+        const QRectF bordo = QRectF(opzione->rect).adjusted(0.5, 0.5, -0.5, -0.5);
+        pittore->setPen(faccia.darker(170));
+        pittore->setBrush(riempimento);
+        pittore->drawRoundedRect(bordo, 2, 2);
+        if (stato & State_HasFocus) {
+            pittore->setPen(QPen(opzione->palette.color(QPalette::Highlight), 2));
+            pittore->setBrush(Qt::NoBrush);
+            pittore->drawRoundedRect(bordo.adjusted(1.5, 1.5, -1.5, -1.5), 2, 2);
+        }
+        pittore->restore();
+    }
+
+  private:
+    static QColor mescola(const QColor& a, const QColor& b, double quanto) {
+        return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * quanto),
+                                float(a.greenF() + (b.greenF() - a.greenF()) * quanto),
+                                float(a.blueF() + (b.blueF() - a.blueF()) * quanto));
+    }
+};
+
+// The windows that are plain widgets (the background, the grade scale, the certificate) would
+// be announced as mere panels; they are windows.
+QAccessibleInterface* finestraAccessibile(const QString& classe, QObject* oggetto) {
+    auto* widget = qobject_cast<QWidget*>(oggetto);
+    if (!widget || !widget->isWindow())
+        return nullptr;
+    // Only the program's own window classes: Qt's own widgets have interfaces of their own.
+    if (classe != QLatin1String(widget->metaObject()->className()) ||
+        classe.startsWith(QLatin1Char('Q')))
+        return nullptr;
+    if (widget->metaObject()->superClass() != &QWidget::staticMetaObject)
+        return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+}  // namespace
+
+void preparaAspetto() {
+    QApplication::setStyle(new StilePulsanti);
+    QAccessible::installFactory(finestraAccessibile);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+// The control called `nome` (its objectName) inside `finestra`; a test failure when there is
+// none.
+template <class T = QWidget>
+T* controllo(const QObject* finestra, const QString& nome) {
+    T* trovato = finestra ? finestra->findChild<T*>(nome) : nullptr;
+    EXPECT_NE(trovato, nullptr) << "no control " << nome.toStdString();
+    return trovato;
+}
+
+// Destroys the windows that closed themselves (they go with the next turn of the event loop).
+inline void eliminaChiuse() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// "FINE SESSIONE" tells the application to quit; in a test process no loop is running, so the
+// request stays pending and would end the next modal loop (a real message box) at once. One
+// turn of the application's own loop takes it away.
+inline void dimenticaFineProgramma() {
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
