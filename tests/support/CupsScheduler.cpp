@@ -7,6 +7,8 @@
 
 #include <cups/cups.h>
 
+#include "support/ProcessoFiglio.h"
+
 #include <algorithm>
 
 namespace {
@@ -97,6 +99,7 @@ DirtyCleanInterval 0
     cupsd_.setProgram(QStringLiteral("cupsd"));
     cupsd_.setArguments({"-f", "-c", path("cupsd.conf"), "-s", path("cups-files.conf")});
     cupsd_.setProcessChannelMode(QProcess::MergedChannels);
+    terminaColTest(cupsd_);
     cupsd_.start();
     if (!cupsd_.waitForStarted(5000))
         return QStringLiteral(

@@ -16,7 +16,8 @@
 // temporary folder, listening only on a Unix socket there. While the object lives, every CUPS
 // client of this process (Qt's print support and libcups on this thread, and the cups commands
 // it runs) talks to this scheduler and to no other; nothing of the machine's own CUPS is read
-// or changed. The scheduler is stopped by its process id.
+// or changed. The scheduler is stopped by its process id, and ends with the test's thread if the
+// test dies first.
 class CupsScheduler {
   public:
     struct Job {
