@@ -104,19 +104,7 @@ bool PulseAudioPrivato::attendiRisposta() {
 }
 
 bool PulseAudioPrivato::pactl(const QStringList& argomenti, QString* uscita) const {
-    QProcess processo;
-    processo.setProcessChannelMode(QProcess::MergedChannels);
-    processo.start("pactl", argomenti);
-    if (!processo.waitForFinished(10000)) {
-        processo.kill();
-        processo.waitForFinished();
-        if (uscita)
-            *uscita = "pactl did not finish: " + processo.errorString();
-        return false;
-    }
-    if (uscita)
-        *uscita = QString::fromLocal8Bit(processo.readAll());
-    return processo.exitStatus() == QProcess::NormalExit && processo.exitCode() == 0;
+    return eseguiStrumento("pactl", argomenti, QProcessEnvironment::systemEnvironment(), uscita);
 }
 
 QString PulseAudioPrivato::registro() const {
@@ -127,11 +115,5 @@ QString PulseAudioPrivato::registro() const {
 }
 
 void PulseAudioPrivato::ferma() {
-    if (server_.state() == QProcess::NotRunning)
-        return;
-    server_.terminate();  // SIGTERM to the daemon's pid
-    if (!server_.waitForFinished(5000)) {
-        server_.kill();  // SIGKILL to the same pid
-        server_.waitForFinished(5000);
-    }
+    fermaProcesso(server_);
 }

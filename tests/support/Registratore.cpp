@@ -58,11 +58,7 @@ void Registratore::registra(const QString& sorgente) {
             return;
         }
     }
-    parec.terminate();  // SIGTERM to parec's pid
-    if (!parec.waitForFinished(5000)) {
-        parec.kill();  // SIGKILL to the same pid
-        parec.waitForFinished(5000);
-    }
+    fermaProcesso(parec);
 }
 
 void Registratore::aggiungi(const QByteArray& blocco, Clock::time_point arrivo) {
