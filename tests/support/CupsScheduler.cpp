@@ -112,15 +112,14 @@ DirtyCleanInterval 0
     while (!deadline.hasExpired()) {
         if (cupsd_.state() != QProcess::Running)
             return why(QStringLiteral("cupsd ended at start"));
-        QProcess lpstat;
-        lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-r")});
-        if (!lpstat.waitForFinished(5000))
+        QString answer;
+        if (!eseguiStrumento(QStringLiteral("lpstat"), {QStringLiteral("-r")},
+                             QProcessEnvironment::systemEnvironment(), &answer))
             return QStringLiteral(
                        "lpstat does not run (%1): the package cups-client is missing? "
                        "tools/install-deps installs it")
-                .arg(lpstat.errorString());
-        if (QString::fromLocal8Bit(lpstat.readAllStandardOutput())
-                .contains(QStringLiteral("scheduler is running")))
+                .arg(answer);
+        if (answer.contains(QStringLiteral("scheduler is running")))
             return QString();
         QThread::msleep(20);
     }
@@ -128,13 +127,7 @@ DirtyCleanInterval 0
 }
 
 void CupsScheduler::stop() {
-    if (cupsd_.state() == QProcess::NotRunning)
-        return;
-    cupsd_.terminate();
-    if (!cupsd_.waitForFinished(3000)) {
-        cupsd_.kill();
-        cupsd_.waitForFinished(3000);
-    }
+    fermaProcesso(cupsd_);
 }
 
 QString CupsScheduler::why(const QString& what) {
@@ -143,15 +136,11 @@ QString CupsScheduler::why(const QString& what) {
 }
 
 QString CupsScheduler::run(const QString& program, const QStringList& arguments) {
-    QProcess command;
-    command.setProcessChannelMode(QProcess::MergedChannels);
-    command.start(program, arguments);
-    const bool finished = command.waitForFinished(10000);
-    const QString output = QString::fromLocal8Bit(command.readAll());
-    if (finished && command.exitStatus() == QProcess::NormalExit && command.exitCode() == 0)
+    // In the environment as it is now, with the scheduler's socket in it.
+    QString output;
+    if (eseguiStrumento(program, arguments, QProcessEnvironment::systemEnvironment(), &output))
         return QString();
-    return program + ' ' + arguments.join(' ') + QStringLiteral(" failed (") +
-           command.errorString() + QStringLiteral("): ") + output;
+    return program + ' ' + arguments.join(' ') + QStringLiteral(" failed: ") + output;
 }
 
 QString CupsScheduler::addDefaultQueue(const QString& name) {

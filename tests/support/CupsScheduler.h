@@ -36,7 +36,7 @@ class CupsScheduler {
 
     // Starts cupsd and waits until it answers: empty when it runs, else why it does not.
     QString start();
-    // TERM, then KILL when it has not ended after a few seconds.
+    // By its process id: TERM, then KILL when it has not ended after a few seconds.
     void stop();
 
     // Each of these runs a cups command and answers empty when it succeeded, else its output.
