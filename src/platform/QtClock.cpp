@@ -9,5 +9,11 @@ double QtClock::secondsSinceMidnight() {
 }
 
 QString QtClock::shortDate() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    return shortDate(QLocale::system(), QDate::currentDate());
+}
+
+QString QtClock::shortDate(const QLocale& system, QDate date) {
+    const QLocale locale =
+        system.language() == QLocale::C ? QLocale(QLocale::Italian, QLocale::Italy) : system;
+    return locale.toString(date, QLocale::ShortFormat);
 }

@@ -12,13 +12,19 @@
 #include <QPrinterInfo>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/Twips.h"
 
+#ifdef DRILL_WITH_CUPS
+#include <cups/cups.h>
+#endif
+
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
+constexpr double kPixelsPerInch = kTwipsPerInch / kTwipsPerPixel;
 
 // Windows names that fontconfig maps to metric-compatible faces (Liberation Mono, Nimbus Mono
 // PS): offered under their own names, as reports written for those names expect them.
@@ -171,6 +177,36 @@ class LogicalPage final : public QPaintDevice {
     mutable ScaledPaintEngine engine_;
 };
 
+// The share of its true size that content of `size` keeps to fit in `area`: 1 where it fits.
+double fitScale(const QSizeF& size, const QSizeF& area) {
+    if (size.isEmpty())
+        return 1.0;
+    return std::min({1.0, area.width() / size.width(), area.height() / size.height()});
+}
+
+// The orientation of the page `layout` in which content of `inches` is shrunk the least:
+// portrait where it fits at true size, landscape where only that fits.
+QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout) {
+    layout.setOrientation(QPageLayout::Portrait);
+    const double portrait = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
+    layout.setOrientation(QPageLayout::Landscape);
+    const double landscape = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
+    return landscape > portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+#ifdef DRILL_WITH_CUPS
+// Why the submission just made on this thread did not create its job; empty when it did.
+// libcups keeps the answer to the last request per thread, and every request replaces it. A
+// submission ends with the answer to its document: libcups itself counts nothing but
+// successful-ok as done, and when it gives up it cancels the job and keeps the error that
+// stopped it.
+QString lastCupsSubmissionError() {
+    if (cupsLastError() == IPP_STATUS_OK)
+        return QString();
+    return QString::fromUtf8(cupsLastErrorString());
+}
+#endif
+
 }  // namespace
 
 QtPrinter::QtPrinter() : QtPrinter(Target::DefaultPrinter) {}
@@ -210,6 +246,10 @@ QFont QtPrinter::font() const {
 
 bool QtPrinter::isPrinting() const {
     return document_ == Document::Open;
+}
+
+void QtPrinter::setDocName(const QString& name) {
+    docName_ = name;
 }
 
 const QStringList& QtPrinter::fonts() {
@@ -281,8 +321,15 @@ void QtPrinter::printLine(const QString& text) {
 }
 
 void QtPrinter::printForm(QWidget& window) {
-    if (document_ == Document::NotStarted)
-        startDocument();
+    const QSizeF pixels = window.size();
+    if (document_ == Document::NotStarted) {
+        // The orientation belongs to the job: chosen for the window before the job begins.
+        if (std::unique_ptr<QPrinter> printer = newPrinter()) {
+            printer->setPageOrientation(
+                orientationFor(pixels / kPixelsPerInch, printer->pageLayout()));
+            beginJob(std::move(printer));
+        }
+    }
     if (document_ != Document::Open)
         return;
 
@@ -295,7 +342,14 @@ void QtPrinter::printForm(QWidget& window) {
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
     recorder.end();
 
+    // Centred on the printable area, at true size unless it is larger than the page.
+    const QSizeF area(printer_->width(), printer_->height());
+    const QSizeF onPaper = pixels * (printer_->resolution() / kPixelsPerInch);
+    const double scale = fitScale(onPaper, area);
     painter_->save();
+    painter_->translate((area.width() - onPaper.width() * scale) / 2,
+                        (area.height() - onPaper.height() * scale) / 2);
+    painter_->scale(scale, scale);
     {
         LogicalPage page(*painter_, printer_->resolution(), window.logicalDpiY());
         QPainter replay(&page);
@@ -331,16 +385,21 @@ Printer::Result QtPrinter::endDoc() {
 }
 
 void QtPrinter::startDocument() {
+    if (std::unique_ptr<QPrinter> printer = newPrinter())
+        beginJob(std::move(printer));
+}
+
+std::unique_ptr<QPrinter> QtPrinter::newPrinter() {
     std::unique_ptr<QPrinter> printer;
     switch (target_) {
         case Target::None:
             document_ = Document::NoPrinter;
-            return;
+            return nullptr;
         case Target::DefaultPrinter: {
             const QPrinterInfo info = QPrinterInfo::defaultPrinter();
             if (info.isNull()) {
                 document_ = Document::NoPrinter;
-                return;
+                return nullptr;
             }
             printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
             break;
@@ -352,7 +411,11 @@ void QtPrinter::startDocument() {
             printer->setPageSize(QPageSize(QPageSize::A4));
             break;
     }
+    printer->setDocName(docName_);
+    return printer;
+}
 
+void QtPrinter::beginJob(std::unique_ptr<QPrinter> printer) {
     auto painter = std::make_unique<QPainter>();
     if (!painter->begin(printer.get())) {
         document_ = Document::Failed;
@@ -367,11 +430,24 @@ void QtPrinter::startDocument() {
 // Ends the job; true if the print system took it.
 bool QtPrinter::closeJob() {
     const bool ended = painter_->end();
+#ifdef DRILL_WITH_CUPS
+    // Qt's CUPS engine has just submitted the document and ignored the answer: ask libcups for
+    // it before anything else on this thread talks to CUPS.
+    if (ended && printer_->outputFormat() == QPrinter::NativeFormat) {
+        const QString error = lastCupsSubmissionError();
+        if (!error.isEmpty()) {
+            qWarning("Printer %s did not take the job: %s", qUtf8Printable(printer_->printerName()),
+                     qUtf8Printable(error));
+            return false;
+        }
+    }
+#endif
     const QPrinter::PrinterState state = printer_->printerState();
     return ended && state != QPrinter::Error && state != QPrinter::Aborted;
 }
 
 void QtPrinter::resetSettings() {
+    docName_.clear();
     fontName_.clear();
     fontSize_ = kDefaultFontSize;
     bold_ = false;

@@ -18,12 +18,14 @@ class QPrinter;
 // Nothing is opened at construction: the printer is looked up and the job started at the
 // first drawing call of each document (printLine, printForm), so a program that never prints
 // never talks to the print system. Each document starts with the default font (the
-// application's font family, 10 pt, not bold) and the pen at 0, 0; endDoc() ends the job and
-// resets both. When no printer is installed the drawing calls only move the pen, as they
-// would on paper, and endDoc() answers NoPrinter.
+// application's font family, 10 pt, not bold), the pen at 0, 0 and no name; endDoc() ends the
+// job and resets all three. When no printer is installed the drawing calls only move the pen, as
+// they would on paper, and endDoc() answers NoPrinter.
 //
 // endDoc() with nothing drawn since the previous one still sends a job with one empty page,
-// so its answer always tells what really happened.
+// so its answer always tells what really happened. On Linux libcups is asked as well: a
+// submission the scheduler refused or failed is a failure, which Qt's CUPS engine would report
+// as printed; a paused queue that takes the job and holds it is a success.
 class QtPrinter final : public Printer {
   public:
     // Prints on the system's default printer.
@@ -46,6 +48,8 @@ class QtPrinter final : public Printer {
     QFont font() const;
     // Whether a job is open on the print system (the current document has started printing).
     bool isPrinting() const;
+
+    void setDocName(const QString& name) override;
 
     int fontCount() override;
     QString fontName(int index) override;
@@ -73,7 +77,11 @@ class QtPrinter final : public Printer {
     explicit QtPrinter(Target target, const QString& pdfPath = QString());
 
     const QStringList& fonts();
+    // Starts the job of a new document on the default printer, or notes why it cannot.
     void startDocument();
+    // The printer of a new document, set up but not begun; none when no printer is installed.
+    std::unique_ptr<QPrinter> newPrinter();
+    void beginJob(std::unique_ptr<QPrinter> printer);
     bool closeJob();
     void resetSettings();
     double toDevice(double twips) const;
@@ -87,6 +95,7 @@ class QtPrinter final : public Printer {
     std::optional<QStringList> fonts_;
     QHash<QString, QString> aliases_;
 
+    QString docName_;
     QString fontName_;  // empty: the application's font family
     double fontSize_ = kDefaultFontSize;
     bool bold_ = false;

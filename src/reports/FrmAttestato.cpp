@@ -355,6 +355,7 @@ void FrmAttestato::Command2_Click() {
     command1_->hide();
     cmdFine_->hide();
 
+    platform_.printer.setDocName(QStringLiteral("ATTESTATO"));
     platform_.printer.printForm(*this);
     const Printer::Result esito = platform_.printer.endDoc();
 

@@ -56,6 +56,8 @@ std::optional<Printer::Result> stampa(Modulo1& stato, Printer& printer) {
     if (carattere.isEmpty())
         return std::nullopt;
 
+    // The teacher tells the page from others in the print queue by its name.
+    printer.setDocName(QStringLiteral("STAMPA DELLE OPERAZIONI"));
     printer.setFontName(carattere);
     intestazione(printer);
     printer.setFontSize(12);

@@ -27,9 +27,10 @@ PosizioneStampa posizioneRecord(int k);
 // previous page left. Leaves the pen at X 1000, Y 1500 with size 12.
 void intestazione(Printer& printer);
 
-// Prints the page of the operations: the header, records 1..contatoreOperazioni and the four
-// exercise times, then ends the document. Without a report font nothing is printed and no
-// document is started: the answer is then empty. Counts its loops in indiceRiga.
+// Prints the page of the operations, named "STAMPA DELLE OPERAZIONI" in the print queue: the
+// header, records 1..contatoreOperazioni and the four exercise times, then ends the document.
+// Without a report font nothing is printed and no document is started: the answer is then empty.
+// Counts its loops in indiceRiga.
 std::optional<Printer::Result> stampa(Modulo1& stato, Printer& printer);
 
 // The message that tells the pupil a print did not reach the paper; empty when it did.

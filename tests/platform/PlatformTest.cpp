@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,12 +14,28 @@
 #include <functional>
 #include <tuple>
 
+#include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtSound.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "support/ProgrammaTemporaneo.h"
+
+TEST(QtClock, ShortDateOfTheSystemAndItalianWhereTheSystemHasNoLocale) {
+    const QDate data(2026, 12, 8);
+    // A machine without a language set: C, or POSIX, its other name.
+    EXPECT_EQ(QtClock::shortDate(QLocale::c(), data), "08/12/26");
+    EXPECT_EQ(QtClock::shortDate(QLocale("POSIX"), data), "08/12/26");
+    EXPECT_EQ(QtClock::shortDate(QLocale(QLocale::Italian, QLocale::Italy), data), "08/12/26");
+    // A system with a locale of its own keeps its own format.
+    EXPECT_EQ(QtClock::shortDate(QLocale(QLocale::English, QLocale::UnitedStates), data),
+              "12/8/26");
+    EXPECT_EQ(QtClock::shortDate(QLocale(QLocale::German, QLocale::Germany), data), "08.12.26");
+
+    QtClock clock;
+    EXPECT_EQ(clock.shortDate(), QtClock::shortDate(QLocale::system(), QDate::currentDate()));
+}
 
 TEST(Twips, FifteenTwipsToALogicalPixel) {
     EXPECT_EQ(twips(1440), 96);

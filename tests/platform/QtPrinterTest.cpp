@@ -4,11 +4,12 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWidget>
+
+#include <algorithm>
 
 #include "platform/QtPrinter.h"
 
@@ -63,10 +64,11 @@ Word wordNamed(const QList<Word>& words, const QString& text) {
 }
 
 // The printable area of the PDF pages, in points from the top left of the page.
-QRectF printableArea() {
+QRectF printableArea(QPageLayout::Orientation orientation = QPageLayout::Portrait) {
     QPrinter reference(QPrinter::HighResolution);
     reference.setOutputFormat(QPrinter::PdfFormat);
     reference.setPageSize(QPageSize(QPageSize::A4));
+    reference.setPageOrientation(orientation);
     return reference.pageLayout().paintRectPoints();
 }
 
@@ -193,6 +195,20 @@ TEST_F(QtPrinterPdf, EachDocumentIsItsOwnJobWithFreshSettings) {
     EXPECT_TRUE(pdfInfo(path("secondo.pdf")).contains(QRegularExpression("Pages:\\s+1\\n")));
 }
 
+TEST_F(QtPrinterPdf, TheNameGoesWithTheNextDocumentOnly) {
+    auto printer = QtPrinter::toPdf(path("nominato.pdf"));
+    printer->setDocName("ATTESTATO");
+    printer->printLine("Con nome");
+    ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
+    printer->setPdfOutput(path("anonimo.pdf"));
+    printer->printLine("Senza nome");
+    ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
+
+    EXPECT_TRUE(
+        pdfInfo(path("nominato.pdf")).contains(QRegularExpression("Title:\\s+ATTESTATO\\n")));
+    EXPECT_FALSE(pdfInfo(path("anonimo.pdf")).contains("ATTESTATO"));
+}
+
 TEST_F(QtPrinterPdf, EndDocWithNothingDrawnSendsOneEmptyPage) {
     auto printer = QtPrinter::toPdf(path("vuoto.pdf"));
     ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
@@ -229,37 +245,78 @@ TEST_F(QtPrinterPdf, AnUnfinishedDocumentIsClosedOnDestruction) {
     EXPECT_TRUE(pdfText(path("aperto.pdf")).contains("Di nuovo"));
 }
 
-TEST_F(QtPrinterPdf, PrintFormDrawsTheWindowAtItsTrueSizeAsText) {
-    // A window of 3.6 x 4.75 inches: 5184 x 6840 twips, 346 x 456 logical pixels.
+// A window printed on a page of its own: its size in logical pixels, the orientation its page
+// must have, and the share of its true size it keeps there.
+struct FormOnPage {
+    int width, height;
+    QPageLayout::Orientation orientation;
+    bool shrunk;
+};
+
+void PrintTo(const FormOnPage& form, std::ostream* os) {
+    *os << form.width << " x " << form.height << " px";
+}
+
+class QtPrinterForm : public QtPrinterPdf, public testing::WithParamInterface<FormOnPage> {};
+
+TEST_P(QtPrinterForm, WindowCentredOnThePageInTheOrientationItFitsAsText) {
+    const FormOnPage form = GetParam();
     QWidget window;
-    window.setFixedSize(346, 456);
+    window.setFixedSize(form.width, form.height);
     QFont font = window.font();
     font.setPointSize(12);
     window.setFont(font);
+    // One word near the top left corner, one near the bottom right.
     auto* topLeft = new QLabel("Pagella", &window);
     topLeft->setGeometry(10, 10, 200, 30);
     topLeft->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* bottomRight = new QLabel("Firma", &window);
-    bottomRight->setGeometry(250, 420, 90, 30);
+    bottomRight->setGeometry(form.width - 96, form.height - 36, 90, 30);
     bottomRight->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto printer = QtPrinter::toPdf(path("finestra.pdf"));
     printer->printForm(window);
     ASSERT_EQ(printer->endDoc(), Printer::Result::Printed);
 
+    const QRectF area = printableArea(form.orientation);
+    const QString info = pdfInfo(path("finestra.pdf"));
+    const QString size = QStringLiteral("%1 x %2 pts")
+                             .arg(area.left() + area.right(), 0, 'g', 6)
+                             .arg(area.top() + area.bottom(), 0, 'g', 6);
+    EXPECT_TRUE(info.contains(size)) << size.toStdString() << "\n" << info.toStdString();
+
+    // The two words are as far apart as on screen, times the scale, the same across and down.
+    constexpr double pointsPerPixel = 72.0 / 96.0;
+    const QSizeF onPaper = QSizeF(form.width, form.height) * pointsPerPixel;
+    const double scale =
+        std::min({1.0, area.width() / onPaper.width(), area.height() / onPaper.height()});
+    EXPECT_EQ(scale < 1.0, form.shrunk) << scale;
     const QList<Word> words = pdfWords(path("finestra.pdf"));
     const Word first = wordNamed(words, "Pagella");
     const Word last = wordNamed(words, "Firma");
-    const QRectF area = printableArea();
-    constexpr double pointsPerPixel = 72.0 / 96.0;
-    EXPECT_NEAR(first.left - area.left(), 10 * pointsPerPixel, 1.5);
-    EXPECT_NEAR(first.top - area.top(), 10 * pointsPerPixel, 1.5);
-    EXPECT_NEAR(last.left - first.left, 240 * pointsPerPixel, 1);
-    EXPECT_NEAR(last.top - first.top, 410 * pointsPerPixel, 1);
-    // Text of 12 pt stays 12 pt on paper.
-    EXPECT_GT(first.bottom - first.top, 10);
-    EXPECT_LT(first.bottom - first.top, 18);
+    EXPECT_NEAR(last.left - first.left, (form.width - 106) * pointsPerPixel * scale, 1);
+    EXPECT_NEAR(last.top - first.top, (form.height - 46) * pointsPerPixel * scale, 1);
+    // Centred: as much room on the left of the window as on its right, above as below.
+    const QPointF origin(first.left - 10 * pointsPerPixel * scale,
+                         first.top - 10 * pointsPerPixel * scale);
+    EXPECT_NEAR(origin.x() - area.left(), (area.width() - onPaper.width() * scale) / 2, 1.5);
+    EXPECT_NEAR(origin.y() - area.top(), (area.height() - onPaper.height() * scale) / 2, 1.5);
+    // Text of 12 pt stays 12 pt on paper where the window keeps its size.
+    EXPECT_GT(first.bottom - first.top, 10 * scale);
+    EXPECT_LT(first.bottom - first.top, 18 * scale);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, QtPrinterForm,
+    testing::Values(
+        // 3.6 x 4.75 inches: fits upright.
+        FormOnPage{346, 456, QPageLayout::Portrait, false},
+        // The certificate, 8.33 x 6.25 inches: too wide for an upright A4, fits across.
+        FormOnPage{800, 600, QPageLayout::Landscape, false},
+        // A maximised window, larger than the page either way: shrunk, the page across.
+        FormOnPage{1600, 1100, QPageLayout::Landscape, true},
+        // Tall and larger than the page either way: shrunk less on an upright page.
+        FormOnPage{700, 1500, QPageLayout::Portrait, true}));
 
 TEST(QtPrinterWithoutPrinter, DrawsNothingButMovesThePenAsOnPaper) {
     QTemporaryDir dir;
@@ -287,13 +344,4 @@ TEST(QtPrinterWithoutPrinter, DrawsNothingButMovesThePenAsOnPaper) {
     for (int i = 0; i < printer->fontCount(); ++i)
         EXPECT_EQ(printer->fontName(i), onPaper->fontName(i));
     EXPECT_EQ(onPaper->endDoc(), Printer::Result::Printed);
-}
-
-TEST(QtPrinterWithoutPrinter, MissingDefaultPrinterIsReportedAsNoPrinter) {
-    if (!QPrinterInfo::defaultPrinter().isNull())
-        GTEST_SKIP() << "this machine has a printer; the test would print a page";
-    QtPrinter printer;
-    printer.printLine("Nessuna stampante");
-    EXPECT_FALSE(printer.isPrinting());
-    EXPECT_EQ(printer.endDoc(), Printer::Result::NoPrinter);
 }

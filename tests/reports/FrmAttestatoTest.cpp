@@ -170,7 +170,7 @@ TEST_F(CertificateWindow, PrintsWithoutTheButtonsAndShowsThemAgain) {
             visibiliDurante << pulsante(w, nome)->isVisible();
     };
     QTest::mouseClick(pulsante(w, "Command2"), Qt::LeftButton);
-    EXPECT_EQ(f.printer.calls, QStringList({"form FrmAttestato", "end"}));
+    EXPECT_EQ(f.printer.calls, QStringList({"name ATTESTATO", "form FrmAttestato", "end"}));
     EXPECT_EQ(visibiliDurante, QList<bool>({false, false, false}));
     for (const char* nome : {"Command2", "Command1", "CmdFine"}) {
         EXPECT_TRUE(pulsante(w, nome)->isVisible()) << nome;
@@ -192,7 +192,7 @@ TEST_F(CertificateWindow, AFailedPrintShowsTheButtonsAgainAndSaysSo) {
                                   pulsante(w, "CmdFine")->isVisible();
         };
         QTest::mouseClick(pulsante(w, "Command2"), Qt::LeftButton);
-        EXPECT_EQ(f.printer.calls, QStringList({"form FrmAttestato", "end"}));
+        EXPECT_EQ(f.printer.calls, QStringList({"name ATTESTATO", "form FrmAttestato", "end"}));
         EXPECT_TRUE(visibiliAlMessaggio);
     }
     ASSERT_EQ(f.dialogs.boxes.size(), 2u);

@@ -26,13 +26,13 @@ Modulo1 praticaCon(int records) {
     return stato;
 }
 
-// The page as the printer must receive it: the header never bold, then the records in four
-// blocks of ten (exercise 1 upper left, 2 upper right, 3 lower left, 4 lower right), then the
+// The page as the printer must receive it: its name, the header never bold, then the records in
+// four blocks of ten (exercise 1 upper left, 2 upper right, 3 lower left, 4 lower right), then the
 // four times under the grid.
 QStringList paginaAttesa(const Modulo1& stato, const QString& font) {
     QStringList calls{
-        "font " + font, "x 1000", "y 1000",  "size 18", "bold 0", "line " + kIntestazione,
-        "x 1000",       "y 1500", "size 12", "size 12", "bold 1"};
+        "name STAMPA DELLE OPERAZIONI", "font " + font, "x 1000", "y 1000",  "size 18", "bold 0",
+        "line " + kIntestazione,        "x 1000",       "y 1500", "size 12", "size 12", "bold 1"};
     const int origini[4][2] = {{1000, 2000}, {6000, 2000}, {1000, 6400}, {6000, 6400}};
     for (int k = 1; k <= stato.contatoreOperazioni; ++k) {
         const int blocco = (k - 1) / 10;

@@ -151,7 +151,7 @@ TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswerTheReportAndTheCertifica
                 visibiliDuranteLaStampa << b->objectName();
     };
     QTest::mouseClick(controllo(attestato, "Command2"), Qt::LeftButton);
-    EXPECT_EQ(f.printer.calls, QStringList({"form FrmAttestato", "end"}));
+    EXPECT_EQ(f.printer.calls, QStringList({"name ATTESTATO", "form FrmAttestato", "end"}));
     EXPECT_TRUE(visibiliDuranteLaStampa.isEmpty())
         << visibiliDuranteLaStampa.join(' ').toStdString();
     for (const char* nome : {"Command2", "Command1", "CmdFine"})

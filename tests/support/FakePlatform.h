@@ -107,7 +107,7 @@ class FakeLauncher final : public Launcher {
     }
 };
 
-// A printer that records every call as one line of text, e.g. "font Courier New",
+// A printer that records every call as one line of text, e.g. "name ATTESTATO", "font Courier New",
 // "size 12", "bold 1", "x 1000", "y 2000", "line <text>", "form FrmAttestato", "end".
 class FakePrinter final : public Printer {
   public:
@@ -117,6 +117,7 @@ class FakePrinter final : public Printer {
     // Runs inside printForm, while the window is being drawn.
     std::function<void(QWidget&)> onForm;
 
+    void setDocName(const QString& name) override { calls << QStringLiteral("name ") + name; }
     int fontCount() override { return int(fonts.size()); }
     QString fontName(int index) override { return fonts.value(index); }
     void setFontName(const QString& name) override { calls << QStringLiteral("font ") + name; }
