@@ -90,7 +90,8 @@ int main(int argc, char* argv[]) {
             std::printf("the chime %s cannot be played\n", qPrintable(file));
             return 1;
         }
-        QPointer<QSoundEffect> effetto = suono.lastEffect();
+        const QList<QSoundEffect*> effetti = suono.findChildren<QSoundEffect*>();
+        QPointer<QSoundEffect> effetto = effetti.isEmpty() ? nullptr : effetti.last();
         while (effetto && effetto->status() != QSoundEffect::Ready &&
                effetto->status() != QSoundEffect::Error && t.elapsed() < 1000)
             QTest::qWait(1);

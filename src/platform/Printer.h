@@ -25,8 +25,6 @@ class Printer {
     virtual void setFontSize(double points) = 0;
     virtual void setFontBold(bool bold) = 0;
 
-    virtual double currentX() = 0;
-    virtual double currentY() = 0;
     virtual void setCurrentX(double twips) = 0;
     virtual void setCurrentY(double twips) = 0;
 

@@ -58,8 +58,9 @@ class QtPrinter final : public Printer {
     void setFontSize(double points) override;
     void setFontBold(bool bold) override;
 
-    double currentX() override { return x_; }
-    double currentY() override { return y_; }
+    // Where the pen stands, in twips.
+    double currentX() const { return x_; }
+    double currentY() const { return y_; }
     void setCurrentX(double twips) override;
     void setCurrentY(double twips) override;
 

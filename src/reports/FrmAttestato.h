@@ -34,7 +34,7 @@ class FrmAttestato : public QWidget {
     Platform& platform_;
     Finestre& finestre_;
 
-    QWidget* frame2_ = nullptr;
+    QWidget* Frame2_ = nullptr;
     QLabel* lblNome_ = nullptr;
     QLabel* lblMotivo_ = nullptr;
     QLabel* lblObiettivo1_ = nullptr;
@@ -43,7 +43,7 @@ class FrmAttestato : public QWidget {
     QLabel* lblRapporto_ = nullptr;
     QLabel* lblPerche_ = nullptr;
     QLabel* lblData_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QPushButton* command1_ = nullptr;
-    QPushButton* cmdFine_ = nullptr;
+    QPushButton* Command2_ = nullptr;
+    QPushButton* Command1_ = nullptr;
+    QPushButton* CmdFine_ = nullptr;
 };

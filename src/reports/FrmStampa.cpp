@@ -54,7 +54,7 @@ FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
         impostaColoreTesto(op, vbColor(0x000000C0));
         // Its text is the record; the description says which operation it is.
         op->setAccessibleDescription(QStringLiteral("Operazione %1").arg(i));
-        lblOp_[std::size_t(i - 1)] = op;
+        LblOp_[std::size_t(i - 1)] = op;
     }
 
     // The total time of each exercise, under its column.
@@ -68,18 +68,18 @@ FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
         tempo->setLineWidth(1);
         impostaSfondo(tempo, vbColor(0x00FFFFC0));
         impostaColoreTesto(tempo, vbColor(0x80000008));
-        lblTempo_[std::size_t(e - 1)] = tempo;
+        Label_[std::size_t(e - 1)] = tempo;
     }
 
-    label6_ = nuovaEtichetta(area, QStringLiteral("Label6"), QString(),
+    Label6_ = nuovaEtichetta(area, QStringLiteral("Label6"), QString(),
                              carattere(QStringLiteral("MS Sans Serif"), 8.25));
-    posiziona(label6_, 90, 7980, 2565, 195);
-    label6_->setAccessibleDescription(QStringLiteral("Carattere di stampa"));
+    posiziona(Label6_, 90, 7980, 2565, 195);
+    Label6_->setAccessibleDescription(QStringLiteral("Carattere di stampa"));
 
-    command1_ = nuovoPulsante(area, QStringLiteral("Command1"), QStringLiteral("ESCI"),
+    Command1_ = nuovoPulsante(area, QStringLiteral("Command1"), QStringLiteral("ESCI"),
                               carattere(QStringLiteral("Arial"), 11.25, true), vbColor(0x00FFFF80));
-    posiziona(command1_, 1650, 6390, 2955, 585);
-    connect(command1_, &QPushButton::clicked, this, &FrmStampa::Command1_Click);
+    posiziona(Command1_, 1650, 6390, 2955, 585);
+    connect(Command1_, &QPushButton::clicked, this, &FrmStampa::Command1_Click);
 
     cmdStampaS_ =
         nuovoPulsante(area, QStringLiteral("cmdStampaS"), QStringLiteral("STAMPA LE OPERAZIONI"),
@@ -87,11 +87,11 @@ FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
     posiziona(cmdStampaS_, 4920, 6390, 2955, 585);
     connect(cmdStampaS_, &QPushButton::clicked, this, &FrmStampa::CmdStampaS_Click);
 
-    command2_ =
+    Command2_ =
         nuovoPulsante(area, QStringLiteral("Command2"), QStringLiteral("Visualizza attestato"),
                       carattere(QStringLiteral("Arial"), 12, true), vbColor(0x00FFC0FF));
-    posiziona(command2_, 8190, 6390, 2955, 585);
-    connect(command2_, &QPushButton::clicked, this, &FrmStampa::Command2_Click);
+    posiziona(Command2_, 8190, 6390, 2955, 585);
+    connect(Command2_, &QPushButton::clicked, this, &FrmStampa::Command2_Click);
 }
 
 void FrmStampa::Form_Load() {
@@ -106,16 +106,16 @@ void FrmStampa::Form_Load() {
     const QFont carattereLista = font == QStringLiteral("Courier New") ? carattere(font, 9, true)
                                                                        : carattere(font, 10, false);
     for (stato_.indiceRiga = kPrimoRecord; stato_.indiceRiga <= records; ++stato_.indiceRiga)
-        lblOp_[std::size_t(stato_.indiceRiga - 1)]->setFont(carattereLista);
+        LblOp_[std::size_t(stato_.indiceRiga - 1)]->setFont(carattereLista);
 
-    label6_->setText(font);
+    Label6_->setText(font);
 
     for (stato_.indiceRiga = kPrimoRecord; stato_.indiceRiga <= records; ++stato_.indiceRiga)
-        lblOp_[std::size_t(stato_.indiceRiga - 1)]->setText(
+        LblOp_[std::size_t(stato_.indiceRiga - 1)]->setText(
             stato_.elencoOperazioni(stato_.indiceRiga));
 
     for (stato_.indiceRiga = 1; stato_.indiceRiga <= kEserciziPerPratica; ++stato_.indiceRiga)
-        lblTempo_[std::size_t(stato_.indiceRiga - 1)]->setText(
+        Label_[std::size_t(stato_.indiceRiga - 1)]->setText(
             kTempoTotale + QStringLiteral(":    ") + stato_.testoTempoEsercizio(stato_.indiceRiga) +
             QStringLiteral(" sec."));
 }

@@ -32,10 +32,10 @@ class FrmStampa : public QMainWindow {
     Platform& platform_;
     Finestre& finestre_;
 
-    std::array<QLabel*, 40> lblOp_{};    // LblOp1..LblOp40
-    std::array<QLabel*, 4> lblTempo_{};  // Label1..Label4
-    QLabel* label6_ = nullptr;
-    QPushButton* command1_ = nullptr;
+    std::array<QLabel*, 40> LblOp_{};    // LblOp1..LblOp40
+    std::array<QLabel*, 4> Label_{};     // Label1..Label4, the times of the exercises
+    QLabel* Label6_ = nullptr;
+    QPushButton* Command1_ = nullptr;
     QPushButton* cmdStampaS_ = nullptr;
-    QPushButton* command2_ = nullptr;
+    QPushButton* Command2_ = nullptr;
 };

@@ -123,30 +123,14 @@ class FakePrinter final : public Printer {
     void setFontName(const QString& name) override { calls << QStringLiteral("font ") + name; }
     void setFontSize(double points) override { calls << QStringLiteral("size %1").arg(points); }
     void setFontBold(bool bold) override { calls << QStringLiteral("bold %1").arg(int(bold)); }
-    double currentX() override { return x_; }
-    double currentY() override { return y_; }
-    void setCurrentX(double twips) override {
-        x_ = twips;
-        calls << QStringLiteral("x %1").arg(twips);
-    }
-    void setCurrentY(double twips) override {
-        y_ = twips;
-        calls << QStringLiteral("y %1").arg(twips);
-    }
-    void printLine(const QString& text) override {
-        calls << QStringLiteral("line ") + text;
-        x_ = 0;
-        y_ += 240;
-    }
+    void setCurrentX(double twips) override { calls << QStringLiteral("x %1").arg(twips); }
+    void setCurrentY(double twips) override { calls << QStringLiteral("y %1").arg(twips); }
+    void printLine(const QString& text) override { calls << QStringLiteral("line ") + text; }
     void printForm(QWidget& window) override;
     Result endDoc() override {
         calls << QStringLiteral("end");
         return result;
     }
-
-  private:
-    double x_ = 0;
-    double y_ = 0;
 };
 
 // The six fakes, bundled as the Platform the windows take.
