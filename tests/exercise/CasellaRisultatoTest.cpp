@@ -9,8 +9,9 @@
 #include <QTest>
 #include <functional>
 
-#include "StampaQString.h"
+#include "support/StampaQString.h"
 #include "exercise/CasellaRisultato.h"
+#include "support/Controlli.h"
 
 namespace {
 
@@ -91,7 +92,7 @@ class Casella : public ::testing::Test {
                 ASSERT_NE(incolla, nullptr);
                 incolla->trigger();
                 menu->close();
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                eliminaChiuse();
                 break;
             }
             case Via::MetodoInput: {

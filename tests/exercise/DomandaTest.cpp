@@ -5,7 +5,7 @@
 #include "exercise/Domanda.h"
 #include "platform/StdRandom.h"
 #include "shell/Modulo1.h"
-#include "support/FakePlatform.h"
+#include "support/FakeServizi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <QImage>
 
-#include "StampaQString.h"
+#include "support/StampaQString.h"
 #include "exercise/Faccina.h"
 
 namespace {

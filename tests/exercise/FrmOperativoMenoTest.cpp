@@ -17,7 +17,7 @@
 #include <cmath>
 #include <optional>
 
-#include "StampaQString.h"
+#include "support/StampaQString.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "platform/QtDialogs.h"
 #include "platform/Twips.h"
@@ -26,6 +26,7 @@
 #include "reports/FrmStampa.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -80,10 +81,7 @@ class FinestraEsercizio : public ::testing::Test {
 
     template <class T = QWidget>
     T* trova(const QString& nome) const {
-        T* controllo = w->findChild<T*>(nome);
-        if (!controllo)
-            ADD_FAILURE() << "no control " << nome.toStdString();
-        return controllo;
+        return controllo<T>(w, nome);
     }
     QLineEdit* casella() const { return trova<QLineEdit>("TxtRisultato"); }
     QString testo(const QString& etichetta) const { return trova<QLabel>(etichetta)->text(); }
@@ -146,7 +144,7 @@ class FinestraEsercizio : public ::testing::Test {
         const QKeySequence tasti = QKeySequence::keyBindings(comando).value(0);
         QTest::keySequence(casella(), tasti);
     }
-    void chiudiEliminate() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    void chiudiEliminate() { eliminaChiuse(); }
 };
 
 TEST_F(FinestraEsercizio, AfterLoadingOnlyEsciAndTheFirstOperation) {

@@ -2,7 +2,7 @@
 
 #include "reports/Attestato.h"
 #include "shell/Modulo1.h"
-#include "support/FakePlatform.h"
+#include "support/FakeServizi.h"
 
 namespace {
 

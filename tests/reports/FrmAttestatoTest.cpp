@@ -9,6 +9,7 @@
 #include "reports/FrmStampa.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -30,23 +31,15 @@ class CertificateWindow : public testing::Test {
     }
 
     QString testo(QWidget& w, const char* nome) {
-        auto* l = w.findChild<QLabel*>(nome);
-        EXPECT_NE(l, nullptr) << nome;
+        auto* l = controllo<QLabel>(&w, nome);
         return l ? l->text() : QString();
     }
-    QPushButton* pulsante(QWidget& w, const char* nome) {
-        auto* b = w.findChild<QPushButton*>(nome);
-        EXPECT_NE(b, nullptr) << nome;
-        return b;
-    }
+    QPushButton* pulsante(QWidget& w, const char* nome) { return controllo<QPushButton>(&w, nome); }
     // Shows the certificate in front, as the report window and the exercise window do.
     FrmAttestato& mostrato() {
         FrmAttestato& w = finestre.attestato();
         Finestre::mostra(w);
         return w;
-    }
-    static void eliminaChiuse() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 };
 

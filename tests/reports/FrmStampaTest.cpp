@@ -12,6 +12,7 @@
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 #include "shell/RecordOperazione.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -32,20 +33,8 @@ class ReportWindow : public testing::Test {
         stato.testoTempoEsercizio(1) = " 95";
     }
 
-    QLabel* etichetta(FrmStampa& w, const QString& nome) {
-        auto* l = w.findChild<QLabel*>(nome);
-        EXPECT_NE(l, nullptr) << nome.toStdString();
-        return l;
-    }
-    QPushButton* pulsante(QWidget& w, const char* nome) {
-        auto* b = w.findChild<QPushButton*>(nome);
-        EXPECT_NE(b, nullptr) << nome;
-        return b;
-    }
-    // Lets the windows that closed themselves go.
-    static void eliminaChiuse() {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    QLabel* etichetta(FrmStampa& w, const QString& nome) { return controllo<QLabel>(&w, nome); }
+    QPushButton* pulsante(QWidget& w, const char* nome) { return controllo<QPushButton>(&w, nome); }
 };
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include "reports/PaginaOperazioni.h"
 #include "shell/Modulo1.h"
 #include "shell/RecordOperazione.h"
-#include "support/FakePlatform.h"
+#include "support/FakeServizi.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 #include "support/CupsScheduler.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 // Both printouts through the real Qt printer to a real CUPS scheduler of the test's own: what
@@ -56,9 +57,7 @@ class StampaSuCups : public testing::Test {
     }
 
     QPushButton* pulsante(QWidget& finestra, const char* nome) {
-        auto* b = finestra.findChild<QPushButton*>(nome);
-        EXPECT_NE(b, nullptr) << nome;
-        return b;
+        return controllo<QPushButton>(&finestra, nome);
     }
     void stampaOperazioni() {
         FrmStampa& w = finestre.stampa();

@@ -16,6 +16,7 @@
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 #include "start/FrmInizio.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -31,9 +32,7 @@ class Inizio : public testing::Test {
 
     template <class T>
     T* c(const char* nome) {
-        T* controllo = w.findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(controllo, nullptr) << nome;
-        return controllo;
+        return controllo<T>(&w, QString::fromLatin1(nome));
     }
     QLineEdit* nome() { return c<QLineEdit>("txtNome"); }
 

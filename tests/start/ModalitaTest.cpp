@@ -12,6 +12,7 @@
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 #include "start/FrmInizio.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
@@ -76,9 +77,7 @@ class Sessione : public testing::Test {
 
     template <class T>
     T* c(const char* nome) {
-        T* controllo = inizio.findChild<T*>(QString::fromLatin1(nome));
-        EXPECT_NE(controllo, nullptr) << nome;
-        return controllo;
+        return controllo<T>(&inizio, QString::fromLatin1(nome));
     }
     void scegli(int modalita) { c<QComboBox>("Combo1")->setCurrentIndex(modalita); }
     void premi(const char* pulsante) { QTest::mouseClick(c<QWidget>(pulsante), Qt::LeftButton); }

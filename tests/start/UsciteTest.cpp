@@ -16,6 +16,7 @@
 #include "shell/frmSfondo.h"
 #include "start/FrmInizio.h"
 #include "start/frmValutazione.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 #include "support/ProgrammaTemporaneo.h"
 
@@ -35,7 +36,7 @@ class Registro : public QObject {
 };
 
 void smaltisci() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
 }
 
 bool attiva(QWidget* finestra) {
@@ -54,9 +55,7 @@ class Avvio : public testing::Test {
 
     template <class T>
     T* c(const char* nome) {
-        T* controllo = inizio ? inizio->findChild<T*>(QString::fromLatin1(nome)) : nullptr;
-        EXPECT_NE(controllo, nullptr) << nome;
-        return controllo;
+        return controllo<T>(inizio, QString::fromLatin1(nome));
     }
     QAction* voce(const char* nome) { return c<QAction>(nome); }
 

@@ -2,8 +2,6 @@
 
 #include <QWidget>
 
-void FakePrinter::printForm(QWidget& window) {
-    calls << QStringLiteral("form ") + window.objectName();
-    if (onForm)
-        onForm(window);
+FakePlatform::FakePlatform() {
+    printer.nomeFinestra = [](QWidget& finestra) { return finestra.objectName(); };
 }

@@ -14,16 +14,10 @@
 #include "shell/Modulo1.h"
 #include "shell/frmSfondo.h"
 #include "start/FrmInizio.h"
+#include "support/Controlli.h"
 #include "support/FakePlatform.h"
 
 namespace {
-
-template <class T = QWidget>
-T* controllo(QWidget* finestra, const char* nome) {
-    T* trovato = finestra->findChild<T*>(QString::fromLatin1(nome));
-    EXPECT_NE(trovato, nullptr) << nome;
-    return trovato;
-}
 
 // The whole road with the fakes: the program starts with the background window, the pupil
 // types a name, picks a mode and a range and answers all forty operations, some wrongly; then
@@ -160,7 +154,7 @@ TEST(Pratica, FromTheBackgroundWindowToTheFortiethAnswerTheReportAndTheCertifica
 
     // "FINE SESSIONE" ends the program at once, every window with it.
     QTest::mouseClick(controllo(attestato, "Command1"), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    eliminaChiuse();
     EXPECT_TRUE(attestato.isNull());
     EXPECT_TRUE(operativo.isNull());
     EXPECT_TRUE(inizio.isNull());
