@@ -19,6 +19,7 @@
 #include "reports/FrmStampa.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
+#include "shell/Messaggio.h"
 #include "shell/Modulo1.h"
 #include "shell/Testi.h"
 
@@ -75,11 +76,7 @@ void FrmOperativoMeno::Form_Load() {
                      QString::number(stato_.numeroMassimo));
 
     iniziaPratica(stato_);
-    LblEsercizio_->setText(QString::number(stato_.numeroEsercizio));
-    LblOperazione_->setText(QString::number(stato_.numeroOperazione));
-    for (QLabel* etichetta :
-         {LblTempoParziale_, LblTempoTotale_, LblNumero1_, LblNumero2_, LblEsito_})
-        etichetta->clear();
+    mostraInizioEsercizio();
 
     CmdFine_->show();
     CmdStampa_->hide();
@@ -129,11 +126,7 @@ void FrmOperativoMeno::CmdEsercizio_Click() {
     fraTastierino_->setEnabled(true);
     pulisciValutazione();
     avanzaEsercizio(stato_);
-    LblOperazione_->setText(QString::number(stato_.numeroOperazione));
-    LblEsercizio_->setText(QString::number(stato_.numeroEsercizio));
-    for (QLabel* etichetta :
-         {LblTempoParziale_, LblTempoTotale_, LblNumero1_, LblNumero2_, LblEsito_})
-        etichetta->clear();
+    mostraInizioEsercizio();
     CmdFine_->show();
     CmdVerifica_->hide();
     CmdOperazione_->hide();
@@ -143,6 +136,14 @@ void FrmOperativoMeno::CmdEsercizio_Click() {
     livello();
     visualizza();
     TxtRisultato_->setFocus();
+}
+
+void FrmOperativoMeno::mostraInizioEsercizio() {
+    LblEsercizio_->setText(QString::number(stato_.numeroEsercizio));
+    LblOperazione_->setText(QString::number(stato_.numeroOperazione));
+    for (QLabel* etichetta :
+         {LblTempoParziale_, LblTempoTotale_, LblNumero1_, LblNumero2_, LblEsito_})
+        etichetta->clear();
 }
 
 void FrmOperativoMeno::ricominciaPratica() {
@@ -313,10 +314,8 @@ void FrmOperativoMeno::TxtRisultato_KeyPress(int& KeyAscii) {
 
 void FrmOperativoMeno::confermaRisposta() {
     if (TxtRisultato_->text().isEmpty()) {
-        stato_.testoMessaggio = QStringLiteral("Hai dimenticato il risultato");
-        stato_.titoloMessaggio = QStringLiteral("distrazione");
-        stato_.rispostaMessaggio = platform_.dialogs.messageBox(
-            stato_.testoMessaggio, stato_.stileMessaggio, stato_.titoloMessaggio);
+        mostraMessaggio(stato_, platform_.dialogs, QStringLiteral("Hai dimenticato il risultato"),
+                        QStringLiteral("distrazione"));
         TxtRisultato_->setFocus();
     }
     if (TxtRisultato_->text().isEmpty())

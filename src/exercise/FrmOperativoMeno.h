@@ -93,6 +93,8 @@ class FrmOperativoMeno : public QMainWindow {
     // Enter: the reminder for an empty answer, otherwise the next command and the verification.
     void confermaRisposta();
     void ricominciaPratica();
+    // The numbers of the exercise and operation just begun; no times, factors or outcome.
+    void mostraInizioEsercizio();
 
     Modulo1& stato_;
     Platform& platform_;

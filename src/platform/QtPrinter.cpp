@@ -24,7 +24,6 @@
 
 namespace {
 
-
 // Windows names that fontconfig maps to metric-compatible faces (Liberation Mono, Nimbus Mono
 // PS): offered under their own names, as reports written for those names expect them.
 const char* const kFixedPitchAliases[] = {"Courier New", "Courier"};

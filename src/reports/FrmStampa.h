@@ -32,8 +32,8 @@ class FrmStampa : public QMainWindow {
     Platform& platform_;
     Finestre& finestre_;
 
-    std::array<QLabel*, 40> LblOp_{};    // LblOp1..LblOp40
-    std::array<QLabel*, 4> Label_{};     // Label1..Label4, the times of the exercises
+    std::array<QLabel*, 40> LblOp_{};  // LblOp1..LblOp40
+    std::array<QLabel*, 4> Label_{};   // Label1..Label4, the times of the exercises
     QLabel* Label6_ = nullptr;
     QPushButton* Command1_ = nullptr;
     QPushButton* cmdStampaS_ = nullptr;

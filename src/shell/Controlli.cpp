@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 
 #include "platform/Twips.h"
@@ -29,21 +30,26 @@ void posiziona(QWidget* controllo, double left, double top, double width, double
     controllo->setGeometry(twipsRect(left, top, width, height));
 }
 
-void impostaSfondo(QWidget* controllo, const QColor& colore) {
+namespace {
+
+// `colore` for `ruoli` of the control's palette, in every state of the control.
+void colora(QWidget* controllo, std::initializer_list<QPalette::ColorRole> ruoli,
+            const QColor& colore) {
     QPalette colori = controllo->palette();
-    colori.setColor(QPalette::Window, colore);
-    colori.setColor(QPalette::Base, colore);
-    colori.setColor(QPalette::Button, colore);
+    for (QPalette::ColorRole ruolo : ruoli)
+        colori.setColor(ruolo, colore);
     controllo->setPalette(colori);
+}
+
+}  // namespace
+
+void impostaSfondo(QWidget* controllo, const QColor& colore) {
+    colora(controllo, {QPalette::Window, QPalette::Base, QPalette::Button}, colore);
     controllo->setAutoFillBackground(true);
 }
 
 void impostaColoreTesto(QWidget* controllo, const QColor& colore) {
-    QPalette colori = controllo->palette();
-    colori.setColor(QPalette::WindowText, colore);
-    colori.setColor(QPalette::Text, colore);
-    colori.setColor(QPalette::ButtonText, colore);
-    controllo->setPalette(colori);
+    colora(controllo, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colore);
 }
 
 QLabel* nuovaEtichetta(QWidget* parent, const QString& nome, const QString& testo,
@@ -72,9 +78,7 @@ QPushButton* nuovoPulsante(QWidget* parent, const QString& nome, const QString& 
 }
 
 void coloraPulsante(QPushButton* pulsante, const QColor& colore) {
-    QPalette colori = pulsante->palette();
-    colori.setColor(QPalette::Button, colore);
-    pulsante->setPalette(colori);
+    colora(pulsante, {QPalette::Button}, colore);
 }
 
 QWidget* nuovoPannello(QWidget* parent, const QString& nome, const QColor& sfondo) {

@@ -16,6 +16,7 @@
 #include "platform/VbColor.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
+#include "shell/Messaggio.h"
 #include "shell/Modulo1.h"
 #include "shell/Testi.h"
 #include "shell/frmSfondo.h"
@@ -240,10 +241,8 @@ void FrmInizio::cmdAvanti_Click() {
 
 void FrmInizio::controlloNome() {
     if (txtNome_->text().isEmpty()) {
-        stato_.testoMessaggio = QStringLiteral("Introduci il nome");
-        stato_.titoloMessaggio = QStringLiteral("distrazione");
-        stato_.rispostaMessaggio = platform_.dialogs.messageBox(
-            stato_.testoMessaggio, stato_.stileMessaggio, stato_.titoloMessaggio);
+        mostraMessaggio(stato_, platform_.dialogs, QStringLiteral("Introduci il nome"),
+                        QStringLiteral("distrazione"));
         txtNome_->setFocus();
         return;
     }

@@ -9,9 +9,9 @@
 #include <QTest>
 #include <functional>
 
-#include "support/StampaQString.h"
 #include "exercise/CasellaRisultato.h"
 #include "support/Controlli.h"
+#include "support/StampaQString.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 #include <QImage>
 
-#include "support/StampaQString.h"
 #include "exercise/Faccina.h"
+#include "support/StampaQString.h"
 
 namespace {
 

@@ -17,7 +17,6 @@
 #include <cmath>
 #include <optional>
 
-#include "support/StampaQString.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "platform/QtDialogs.h"
 #include "platform/Twips.h"
@@ -28,6 +27,7 @@
 #include "shell/Modulo1.h"
 #include "support/Controlli.h"
 #include "support/FakePlatform.h"
+#include "support/StampaQString.h"
 
 namespace {
 

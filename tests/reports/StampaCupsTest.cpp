@@ -11,8 +11,8 @@
 #include "reports/FrmStampa.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
-#include "support/CupsScheduler.h"
 #include "support/Controlli.h"
+#include "support/CupsScheduler.h"
 #include "support/FakePlatform.h"
 
 // Both printouts through the real Qt printer to a real CUPS scheduler of the test's own: what
