@@ -20,6 +20,7 @@
 
 #ifdef DRILL_WITH_CUPS
 #include <cups/cups.h>
+#include <QLibrary>
 #endif
 
 namespace {
@@ -55,10 +56,20 @@ QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout
 // submission ends with the answer to its document: libcups itself counts nothing but
 // successful-ok as done, and when it gives up it cancels the job and keeps the error that
 // stopped it.
+//
+// libcups is the one Qt's CUPS printing has loaded for the job, found when the first job ends:
+// linked to the program, it and the dozen libraries behind it would be loaded at every start,
+// before the start window could show. Where it cannot be found, Qt did not print through CUPS.
 QString lastCupsSubmissionError() {
-    if (cupsLastError() == IPP_STATUS_OK)
+    using LastError = ipp_status_t (*)();
+    using LastErrorString = const char* (*)();
+    static QLibrary cups(QStringLiteral("cups"), 2);
+    static const auto lastError = reinterpret_cast<LastError>(cups.resolve("cupsLastError"));
+    static const auto lastErrorString =
+        reinterpret_cast<LastErrorString>(cups.resolve("cupsLastErrorString"));
+    if (!lastError || !lastErrorString || lastError() == IPP_STATUS_OK)
         return QString();
-    return QString::fromUtf8(cupsLastErrorString());
+    return QString::fromUtf8(lastErrorString());
 }
 #endif
 

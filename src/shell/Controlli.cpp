@@ -105,6 +105,33 @@ QGroupBox* nuovaCorniceConTitolo(QWidget* parent, const QString& nome, const QSt
     return cornice;
 }
 
+double puntiPerLarghezza(const QFont& font, const QString& testo, double larghezza, double passo,
+                         double minimo) {
+    QFont prova = font;
+    const double propri = font.pointSizeF();
+    if (propri <= minimo)
+        return propri;
+    const auto punti = [&](int passi) { return propri - passi * passo; };
+    const auto entra = [&](int passi) {
+        prova.setPointSizeF(punti(passi));
+        return QFontMetricsF(prova).horizontalAdvance(testo) <= larghezza;
+    };
+    prova.setPointSizeF(propri);
+    const double intera = QFontMetricsF(prova).horizontalAdvance(testo);
+    if (intera <= larghezza)
+        return propri;
+    // The steps down to the least size: the last is the first at or under `minimo`.
+    const int ultimo = std::max(1, int(std::ceil((propri - minimo) / passo - 1e-9)));
+    // The estimate, in proportion; then up while the step above fits, down while it does not.
+    int passi = std::clamp(int(std::ceil((propri - propri * larghezza / intera) / passo - 1e-9)), 1,
+                           ultimo);
+    while (passi > 1 && entra(passi - 1))
+        --passi;
+    while (passi < ultimo && !entra(passi))
+        ++passi;
+    return punti(passi);
+}
+
 bool incolonna(QLabel* etichetta, const std::vector<std::pair<double, double>>& colonne) {
     const QString testo = etichetta->text();
     // Each word as the span of text before its end: [inizio, fine).

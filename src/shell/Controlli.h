@@ -52,6 +52,15 @@ QFrame* nuovaCorniceSenzaTitolo(QWidget* parent, const QString& nome, const QCol
 QGroupBox* nuovaCorniceConTitolo(QWidget* parent, const QString& nome, const QString& titolo,
                                  const QColor& sfondo);
 
+// The point size at which `testo` fits in `larghezza` logical pixels on one line: the font's own
+// size where it fits there, otherwise the largest of the sizes below it in steps of `passo`
+// points at which it fits; the stepping stops at `minimo`, where the text is left as it is.
+// A text's width grows with its size almost in proportion, so the size is estimated from one
+// measurement and confirmed with one or two more: every size measured builds a font engine,
+// which takes a millisecond or so.
+double puntiPerLarghezza(const QFont& font, const QString& testo, double larghezza, double passo,
+                         double minimo);
+
 // Lays the words of a one-line label out in columns: word i (words are parted by spaces) comes
 // to stand wholly within colonne[i], its left and right edge in logical pixels from the label's
 // left edge. Texts spaced by hand for one face drift across their columns in another: the

@@ -20,13 +20,21 @@ frmSfondo::frmSfondo(Modulo1&, Platform&, Finestre& finestre, QWidget* parent)
 }
 
 void frmSfondo::Form_Load() {
+    // The start window comes first, the background after it and beneath it, without taking the
+    // focus: painted first, a screenful of background would keep the pupil waiting that much
+    // longer for the start window.
+    FrmInizio& inizio = finestre_.inizio();
+    Finestre::mostra(inizio);
     // It fills the screen, so that it lies behind every other window of the program. The
     // geometry is set as well, for desktops with no window manager to maximise it.
     if (const QScreen* schermo = screen())
         setGeometry(schermo->availableGeometry());
+    setAttribute(Qt::WA_ShowWithoutActivating);
     showMaximized();
-    FrmInizio& inizio = finestre_.inizio();
-    Finestre::mostra(inizio);
+    lower();
+    // Where the platform activates every window it shows all the same, the start window takes the
+    // focus back.
+    inizio.activateWindow();
 }
 
 void frmSfondo::Form_Click() {

@@ -201,11 +201,9 @@ void FrmInizio::Form_Load() {
     setWindowTitle(kTitoloProgramma);
     Label5_->setText(kTitoloProgramma);
     // The title stays on one line: where it is wider than its band at the design size, its
-    // size steps down until the whole of it shows.
+    // size steps down by 0.75 points, not under 12, until the whole of it shows.
     QFont font = Label5_->font();
-    while (font.pointSizeF() > 12 &&
-           QFontMetricsF(font).horizontalAdvance(Label5_->text()) > Label5_->width() * 0.96)
-        font.setPointSizeF(font.pointSizeF() - 0.75);
+    font.setPointSizeF(puntiPerLarghezza(font, Label5_->text(), Label5_->width() * 0.96, 0.75, 12));
     Label5_->setFont(font);
 }
 

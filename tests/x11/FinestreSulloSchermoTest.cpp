@@ -76,6 +76,35 @@ TEST(FinestreSulloSchermo, EveryWindowOpensWholeAndCentredOnTheScreen) {
     }
 }
 
+// At start the background fills the screen behind the start window, which has the focus in its
+// name box, as the window manager stacks and focuses them.
+TEST(FinestreSulloSchermo, TheStartWindowComesUpInFrontOfTheBackgroundWithTheFocus) {
+    FakePlatform f;
+    Modulo1 stato;
+    Finestre finestre(stato, f.platform);
+    frmSfondo& sfondo = finestre.sfondo();
+    FrmInizio& inizio = finestre.inizio();
+    ASSERT_FALSE(corniceDi(inizio).isEmpty());
+    ASSERT_EQ(corniceDi(sfondo), QGuiApplication::primaryScreen()->geometry());
+
+    QString pila;
+    ASSERT_TRUE(
+        ServerDelTest::server->esegui("xprop", {"-root", "_NET_CLIENT_LIST_STACKING"}, &pila));
+    const QStringList dalBasso = pila.section('#', 1).simplified().split(", ");
+    const auto posto = [&](const QWidget& w) {
+        for (qsizetype i = 0; i < dalBasso.size(); ++i)
+            if (dalBasso[i].toULong(nullptr, 16) == w.winId())
+                return i;
+        return qsizetype(-1);
+    };
+    ASSERT_GE(posto(sfondo), 0) << pila.toStdString();
+    EXPECT_GT(posto(inizio), posto(sfondo)) << pila.toStdString();
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &inizio; }, 5000));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtNome");
+}
+
 TEST(FinestreSulloSchermo, AWindowShownAgainStaysWhereThePupilMovedIt) {
     FakePlatform f;
     Modulo1 stato;
