@@ -42,7 +42,7 @@ void posizionaLaPrimaVolta(QWidget& finestra) {
         finestra.adjustSize();  // what showing it would do: the size its layout asks for
     const QScreen* schermo = finestra.screen();
     if (!schermo)
-        return;
+        return;  // a system without a screen: the window opens where the system puts it
     finestra.move(
         posizioneIniziale(schermo->availableGeometry(), finestra.size(), corniceDelleAltre()));
 }
