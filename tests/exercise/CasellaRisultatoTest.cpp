@@ -78,23 +78,9 @@ class Casella : public ::testing::Test {
                 QGuiApplication::clipboard()->setText(testo);
                 QTest::keyClick(casella, Qt::Key_Insert, Qt::ShiftModifier);
                 break;
-            case Via::Menu: {
-                QGuiApplication::clipboard()->setText(testo);
-                QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                         casella->mapToGlobal(QPoint(5, 5)));
-                QApplication::sendEvent(casella, &evento);
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                ASSERT_NE(menu, nullptr);
-                QAction* incolla = nullptr;
-                for (QAction* azione : menu->actions())
-                    if (azione->text().startsWith(QLineEdit::tr("&Paste")))
-                        incolla = azione;
-                ASSERT_NE(incolla, nullptr);
-                incolla->trigger();
-                menu->close();
-                eliminaChiuse();
+            case Via::Menu:
+                incollaDalMenu(casella, testo);
                 break;
-            }
             case Via::MetodoInput: {
                 QInputMethodEvent evento;
                 evento.setCommitString(testo);

@@ -1,7 +1,13 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QLineEdit>
+#include <QMenu>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -26,4 +32,22 @@ inline void eliminaChiuse() {
 inline void dimenticaFineProgramma() {
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec();
+}
+
+// Pastes `testo` into `casella` as the pupil does with the mouse: its context menu, "Paste".
+inline void incollaDalMenu(QLineEdit* casella, const QString& testo) {
+    QGuiApplication::clipboard()->setText(testo);
+    QContextMenuEvent evento(QContextMenuEvent::Mouse, QPoint(5, 5),
+                             casella->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(casella, &evento);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << "no context menu";
+    QAction* incolla = nullptr;
+    for (QAction* azione : menu->actions())
+        if (azione->text().startsWith(QLineEdit::tr("&Paste")))
+            incolla = azione;
+    ASSERT_NE(incolla, nullptr) << "no Paste in the context menu";
+    incolla->trigger();
+    menu->close();
+    eliminaChiuse();
 }
