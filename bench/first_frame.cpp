@@ -28,6 +28,8 @@
 #include <memory>
 #include <string>
 
+#include "support/InizioDisegnato.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -42,14 +44,6 @@ std::string titleOf(Display* display, Window window) {
         XFree(property.value);
     }
     return title;
-}
-
-struct Rgb {
-    int r, g, b;
-};
-
-bool near(const Rgb& p, int r, int g, int b) {
-    return std::abs(p.r - r) <= 8 && std::abs(p.g - g) <= 8 && std::abs(p.b - b) <= 8;
 }
 
 int shiftOf(unsigned long mask) {
@@ -129,41 +123,15 @@ bool drawn(Display* display, Window window, Immagine& lettura, bool drill) {
         return Rgb{int((v & image->red_mask) >> rs), int((v & image->green_mask) >> gs),
                    int((v & image->blue_mask) >> bs)};
     };
-    bool result = false;
-    if (drill) {
-        // The title band (cyan) and, within it, the title's red letters; the name panel (pink).
-        int cyan = 0, pink = 0, red = 0;
-        int left = image->width, right = -1, top = image->height, bottom = -1;
-        for (int y = 0; y < image->height; ++y) {
-            for (int x = 0; x < image->width; ++x) {
-                const Rgb p = pixel(x, y);
-                if (near(p, 0, 255, 255)) {
-                    ++cyan;
-                    left = std::min(left, x);
-                    right = std::max(right, x);
-                    top = std::min(top, y);
-                    bottom = std::max(bottom, y);
-                } else if (near(p, 255, 192, 255)) {
-                    ++pink;
-                }
-            }
+    if (drill)
+        return inizioDisegnato(image->width, image->height, pixel);
+    int black = 0;
+    for (int y = 0; y < image->height; ++y)
+        for (int x = 0; x < image->width; ++x) {
+            const Rgb p = pixel(x, y);
+            black += p.r < 60 && p.g < 60 && p.b < 60;
         }
-        for (int y = top; y <= bottom; ++y)
-            for (int x = left; x <= right; ++x) {
-                const Rgb p = pixel(x, y);
-                red += p.r >= 140 && p.g <= 70 && p.b <= 70;
-            }
-        result = cyan >= 5000 && red >= 800 && pink >= 20000;
-    } else {
-        int black = 0;
-        for (int y = 0; y < image->height; ++y)
-            for (int x = 0; x < image->width; ++x) {
-                const Rgb p = pixel(x, y);
-                black += p.r < 60 && p.g < 60 && p.b < 60;
-            }
-        result = black >= 150;
-    }
-    return result;
+    return black >= 150;
 }
 
 double since(Clock::time_point start) {

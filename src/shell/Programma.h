@@ -7,8 +7,8 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtPrinter.h"
-#include "platform/QtSound.h"
 #include "platform/StdRandom.h"
+#include "platform/SystemSound.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 
@@ -30,7 +30,7 @@ class Programma {
   private:
     QtClock clock_;
     StdRandom random_;
-    QtSound sound_;
+    SystemSound sound_;
     QtDialogs dialogs_;
     QtLauncher launcher_;
     QtPrinter printer_;

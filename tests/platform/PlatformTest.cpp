@@ -2,13 +2,10 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSoundEffect>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -17,7 +14,6 @@
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
 #include "platform/QtLauncher.h"
-#include "platform/QtSound.h"
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
 #include "support/ProgrammaTemporaneo.h"
@@ -202,61 +198,12 @@ TEST(QtDialogs, EveryBoxIsWideEnoughForItsWholeTitle) {
               misura.horizontalAdvance("distrazione") + 110);
 }
 
-namespace {
-
-// The sound effect of the adapter's latest play, while it lives.
-QSoundEffect* ultimoEffetto(QtSound& sound) {
-    const QList<QSoundEffect*> effetti = sound.findChildren<QSoundEffect*>();
-    return effetti.isEmpty() ? nullptr : effetti.last();
-}
-
-}  // namespace
-
 TEST(QtLauncher, StartsAProgramFromThePathByBareName) {
     QtLauncher launcher;
     EXPECT_FALSE(launcher.startProgram("nessun-programma-con-questo-nome.exe"));
 
-#ifdef Q_OS_UNIX
     ProgrammaTemporaneo vetrina("vetrina.exe");
     ASSERT_TRUE(vetrina.pronto());
     EXPECT_TRUE(launcher.startProgram("vetrina.exe"));
     EXPECT_TRUE(vetrina.partito());
-#endif
-}
-
-TEST(QtSound, TheShippedChimeLoads) {
-    const QString file = QCoreApplication::applicationDirPath() + "/positivo.wav";
-    ASSERT_TRUE(QFile::exists(file));
-    QtSound sound;
-    ASSERT_TRUE(sound.play(file, Sound::Async));
-    QPointer<QSoundEffect> effetto = ultimoEffetto(sound);
-    ASSERT_TRUE(effetto);
-    QElapsedTimer attesa;
-    attesa.start();
-    bool pronto = false;
-    while (effetto && attesa.elapsed() < 5000) {
-        if (effetto->status() == QSoundEffect::Ready) {
-            pronto = true;
-            break;
-        }
-        QTest::qWait(10);
-    }
-    EXPECT_TRUE(pronto) << "the chime did not load";
-}
-
-TEST(QtSound, AMissingFileIsASilentNoOp) {
-    QtSound sound;
-    EXPECT_FALSE(sound.play("/nessuna/cartella/positivo.wav", Sound::Async));
-    EXPECT_EQ(ultimoEffetto(sound), nullptr);
-}
-
-TEST(QtSound, ANewPlayReplacesTheOldOne) {
-    const QString file = QCoreApplication::applicationDirPath() + "/positivo.wav";
-    QtSound sound;
-    sound.play(file, Sound::Async);
-    QPointer<QSoundEffect> primo = ultimoEffetto(sound);
-    sound.play(file, Sound::Async);
-    EXPECT_NE(ultimoEffetto(sound), primo.data());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(primo.isNull());
 }

@@ -209,9 +209,6 @@ TEST_F(Avvio, TheInfoEntryReportsAMissingProgramOnce) {
 }
 
 TEST(InizioConLauncherVero, TheInfoEntryStartsVetrinaFromThePath) {
-#ifndef Q_OS_UNIX
-    GTEST_SKIP() << "the temporary program is a shell script";
-#else
     FakePlatform f;
     QtLauncher launcher;
     Platform platform{
@@ -234,7 +231,6 @@ TEST(InizioConLauncherVero, TheInfoEntryStartsVetrinaFromThePath) {
     info->trigger();
     ASSERT_EQ(f.dialogs.boxes.size(), 1u);
     EXPECT_EQ(f.dialogs.boxes[0].text, "File mancante");
-#endif
 }
 
 }  // namespace

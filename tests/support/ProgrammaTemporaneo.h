@@ -1,24 +1,32 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
 // A program called `nome` in a temporary folder that stands first on PATH while this object
-// lives; run, it leaves a mark file behind. It is a shell script, so Unix only.
+// lives; run, it leaves a mark file behind. It is a copy of the small program `segno`, which
+// the build puts beside every test executable, so it is a real executable on every system.
 class ProgrammaTemporaneo {
   public:
-    explicit ProgrammaTemporaneo(const QString& nome) : pathPrima_(qgetenv("PATH")) {
-        QFile programma(cartella_.filePath(nome));
-        pronto_ = cartella_.isValid() && programma.open(QIODevice::WriteOnly);
+    explicit ProgrammaTemporaneo(const QString& nome)
+        : pathPrima_(qgetenv("PATH")) {
+        const QString originale =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/" DRILL_SEGNO_FILE);
+        pronto_ = cartella_.isValid() && QFile::copy(originale, cartella_.filePath(nome));
         if (!pronto_)
             return;
-        programma.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(segno()).toUtf8());
-        programma.close();
-        programma.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("PATH", QFile::encodeName(cartella_.path()) + ':' + pathPrima_);
+        // Where the program leaves its mark; the variable passes to it with the environment.
+        qputenv("DRILL_SEGNO", QFile::encodeName(QDir::toNativeSeparators(segno())));
+        qputenv("PATH", QFile::encodeName(QDir::toNativeSeparators(cartella_.path())) +
+                            QDir::listSeparator().toLatin1() + pathPrima_);
     }
-    ~ProgrammaTemporaneo() { qputenv("PATH", pathPrima_); }
+    ~ProgrammaTemporaneo() {
+        qputenv("PATH", pathPrima_);
+        qunsetenv("DRILL_SEGNO");
+    }
     ProgrammaTemporaneo(const ProgrammaTemporaneo&) = delete;
     ProgrammaTemporaneo& operator=(const ProgrammaTemporaneo&) = delete;
 

@@ -1,0 +1,17 @@
+#include "platform/WinSound.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <windows.h>
+#include <mmsystem.h>
+
+bool WinSound::play(const QString& file, unsigned) {
+    // PlaySound would answer a missing file with the system's default sound: the pupil would
+    // hear a chime for a wrong reason. Say nothing instead.
+    if (!QFileInfo(file).isFile())
+        return false;
+    const QString native = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    return PlaySoundW(reinterpret_cast<const wchar_t*>(native.utf16()), nullptr,
+                      SND_FILENAME | SND_ASYNC | SND_NODEFAULT) != FALSE;
+}
