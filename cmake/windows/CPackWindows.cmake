@@ -2,6 +2,8 @@
 # Windows in Italian (cpack -G NSIS: rovororezovered-<version>-win64-setup.exe) and a portable
 # ZIP that runs from any folder or a USB stick (cpack -G ZIP: rovororezovered-<version>-win64.zip).
 set(CPACK_GENERATOR NSIS ZIP)
+# The program's folder is the whole package: the files at its top, no prefix inside.
+set(CPACK_PACKAGING_INSTALL_PREFIX "")
 set(CPACK_PACKAGE_FILE_NAME ${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-win64)
 # The installer's name differs from the ZIP's: set per generator when cpack runs.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/CPackPerGenerator.cmake)

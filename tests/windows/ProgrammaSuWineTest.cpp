@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "support/CupsScheduler.h"
+#include "support/ProcessoFiglio.h"
+#include "support/StampaQString.h"
+#include "support/WinePrivato.h"
+#include "windows/SuWine.h"
+
+// The Windows program as a school gets it, under Wine on a private X server with a window
+// manager: the portable ZIP and what it ships, the start window and its "E S C I", both
+// printouts through Wine's print spooler, and the installer with its uninstaller.
+
+namespace {
+
+const QString kPacchetto = QStringLiteral("rovororezovered-" DRILL_VERSION "-win64");
+const QString kTitolo = QStringLiteral("ROVOROREZOVERED.1");
+
+QString pacchetto(const QString& suffisso) {
+    return QStringLiteral(DRILL_WINDOWS_PACKAGES "/") + kPacchetto + suffisso;
+}
+
+// The portable ZIP unpacked in `cartella`, as on a USB stick: the folder holding the program.
+QString scompatta(const QTemporaryDir& cartella) {
+    QProcess tar;
+    tar.setWorkingDirectory(cartella.path());
+    tar.start(QStringLiteral("cmake"), {"-E", "tar", "xf", pacchetto(".zip")});
+    EXPECT_TRUE(tar.waitForFinished(60000) && tar.exitCode() == 0)
+        << "cannot unpack " << pacchetto(".zip").toStdString();
+    return cartella.filePath(kPacchetto);
+}
+
+// The Windows DLLs a file imports (its import table, read by objdump), in lower case.
+QStringList importate(const QString& file) {
+    QString uscita;
+    EXPECT_TRUE(eseguiStrumento(QStringLiteral("x86_64-w64-mingw32-objdump"), {"-p", file},
+                                QProcessEnvironment::systemEnvironment(), &uscita))
+        << uscita.toStdString();
+    QStringList nomi;
+    const QRegularExpression dll(QStringLiteral(R"(DLL Name:\s*(\S+))"));
+    for (auto m = dll.globalMatch(uscita); m.hasNext();)
+        nomi << m.next().captured(1).toLower();
+    return nomi;
+}
+
+// DLLs that every 64-bit Windows has in its system folder.
+const QSet<QString> kDiWindows = {
+    "advapi32.dll", "authz.dll",   "comctl32.dll", "comdlg32.dll", "d2d1.dll",
+    "d3d11.dll",    "d3d9.dll",    "dwmapi.dll",   "dwrite.dll",   "dxgi.dll",
+    "gdi32.dll",    "imm32.dll",   "kernel32.dll", "msvcrt.dll",   "mpr.dll",
+    "netapi32.dll", "ole32.dll",   "oleaut32.dll", "setupapi.dll", "shcore.dll",
+    "shell32.dll",  "shlwapi.dll", "user32.dll",   "userenv.dll",  "uxtheme.dll",
+    "version.dll",  "winmm.dll",   "winspool.drv", "ws2_32.dll",   "wtsapi32.dll",
+};
+
+TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMachineIsInside) {
+    QTemporaryDir cartella;
+    const QString programma = scompatta(cartella);
+    ASSERT_TRUE(QFile::exists(programma + "/rovororezovered.exe"));
+    EXPECT_TRUE(QFile::exists(programma + "/positivo.wav"));
+
+    QSet<QString> spedite, importateDaQualcuno;
+    QStringList binari;
+    for (QDirIterator it(programma, {"*.exe", "*.dll"}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        binari << it.next();
+        if (binari.last().endsWith(".dll"))
+            spedite << it.fileName().toLower();
+    }
+    for (const QString& file : binari) {
+        for (const QString& dll : importate(file)) {
+            importateDaQualcuno << dll;
+            EXPECT_TRUE(spedite.contains(dll) || kDiWindows.contains(dll) ||
+                        dll.startsWith("api-ms-win-"))
+                << QFileInfo(file).fileName().toStdString() << " imports " << dll.toStdString()
+                << ", neither shipped nor part of Windows";
+        }
+        // Nothing that only this machine has: the build's folders, Qt's, the compiler's.
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray contenuto = f.readAll();
+        for (const QString& cartellaQui : {QStringLiteral(DRILL_SOURCE_DIR),
+                                           QStringLiteral(DRILL_WINDOWS_PACKAGES),
+                                           QStringLiteral(DRILL_WINDOWS_QT)}) {
+            EXPECT_FALSE(contenuto.contains(cartellaQui.toUtf8()))
+                << QFileInfo(file).fileName().toStdString() << " names " << cartellaQui.toStdString();
+        }
+    }
+    // A DLL is shipped because something imports it, or because Qt loads it as a plugin.
+    for (const QString& dll : spedite)
+        EXPECT_TRUE(importateDaQualcuno.contains(dll) ||
+                    QFile::exists(programma + "/plugins/platforms/" + dll))
+            << dll.toStdString() << " is shipped but nothing loads it";
+}
+
+// The program started from `cartella` in the test's Wine prefix; its start window, once drawn.
+class Programma {
+  public:
+    explicit Programma(const QString& cartella) {
+        SuWine::wine->avvia(processo_, cartella + "/rovororezovered.exe");
+        inizio_ = schermo::cerca(kTitolo);
+        sfondo_ = schermo::cerca("Form1");
+        if (inizio_ && sfondo_ && schermo::inCima() != inizio_) {
+            // Wine lets the window manager focus, and so put on top, the background that
+            // Windows shows without activating it: the pupil's click on it brings the start
+            // window to the front, as the program means it to.
+            const QRect area = schermo::area(inizio_);
+            schermo::clic(QPoint(area.left() / 2, area.center().y()));
+            if (!QTest::qWaitFor([this] { return schermo::inCima() == inizio_; }, 10000))
+                inizio_ = 0;
+        }
+    }
+    ~Programma() { fermaProcesso(processo_); }
+
+    unsigned long inizio() const { return inizio_; }
+    unsigned long sfondo() const { return sfondo_; }
+    // Whether the program has ended of itself with exit code 0 (within `ms` milliseconds).
+    bool finitoBene(int ms = 30000) {
+        if (processo_.state() != QProcess::NotRunning && !processo_.waitForFinished(ms))
+            return false;
+        return processo_.exitStatus() == QProcess::NormalExit && processo_.exitCode() == 0;
+    }
+    QString uscita() { return QString::fromLocal8Bit(processo_.readAll()); }
+
+    // The name typed and confirmed, the first range (products up to 30), forty answers read
+    // off the screen and typed right, and "Sì" to the question at the end: the report is open.
+    unsigned long praticaIntera() {
+        if (!schermo::tasti({"L", "u", "c", "a", "Return", "Return"}))
+            return 0;
+        const unsigned long esercizi = schermo::cerca("ESERCIZI SULLE " + kTitolo);
+        if (!esercizi)
+            return 0;
+        // The rows of the window where the terms stand, and where the outcome is written.
+        const auto esito = [esercizi] {
+            return !schermo::zonaDelColore(schermo::immagine(esercizi).copy(0, 262, 2000, 84),
+                                           qRgb(255, 0, 0))
+                        .isEmpty();
+        };
+        for (int n = 1; n <= 40; ++n) {
+            // A new operation: the outcome of the last one is gone.
+            if (!QTest::qWaitFor([&] { return !esito(); }, 10000))
+                return 0;
+            const QList<int> termini = schermo::numeriRossi(schermo::immagine(esercizi), 72, 260);
+            if (termini.size() != 2) {
+                ADD_FAILURE() << "operation " << n << ": terms not read";
+                return 0;
+            }
+            QStringList cifre;
+            for (const QChar c : QString::number(termini[0] * termini[1]))
+                cifre << QString(c);
+            schermo::tasti(cifre << "Return");
+            if (!QTest::qWaitFor(esito, 10000))
+                return 0;
+            if (n < 40)
+                schermo::tasti({"Return"});
+        }
+        if (!schermo::cerca("FINE ESERCITAZIONE"))
+            return 0;
+        schermo::tasti({"Return"});
+        return schermo::cerca("STAMPA DELLE OPERAZIONI");
+    }
+
+  private:
+    QProcess processo_;
+    unsigned long inizio_ = 0;
+    unsigned long sfondo_ = 0;
+};
+
+// "E S C I", the start window's pink-violet button, clicked where the pupil sees it.
+void premiEsci(unsigned long finestra) {
+    const QRect esci = schermo::zonaDelColore(schermo::immagine(finestra), qRgb(255, 128, 255));
+    ASSERT_FALSE(esci.isEmpty()) << "no E S C I button on the start window";
+    ASSERT_TRUE(schermo::clic(schermo::area(finestra).topLeft() + esci.center()));
+}
+
+TEST(ProgrammaPortatile, TheStartWindowIsDrawnAndESCIEndsTheProgram) {
+    QTemporaryDir cartella;
+    Programma programma(scompatta(cartella));
+    ASSERT_NE(programma.inizio(), 0u) << "no start window: " << programma.uscita().toStdString();
+    EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
+    premiEsci(programma.inizio());
+    EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
+}
+
+TEST(ProgrammaPortatile, BothPagesReachTheDefaultPrinterNamed) {
+    CupsScheduler cups;
+    ASSERT_EQ(cups.start(), "");
+    ASSERT_EQ(cups.addDefaultQueue("Aula"), "");
+    QTemporaryDir cartella;
+    Programma programma(scompatta(cartella));
+    ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+    const unsigned long resoconto = programma.praticaIntera();
+    ASSERT_NE(resoconto, 0u) << "the report did not open";
+
+    const auto nomi = [&cups] {
+        QStringList n;
+        for (const CupsScheduler::Job& job : cups.jobs())
+            n << job.name;
+        return n;
+    };
+    // The report opens with "ESCI" focused: Tab to "STAMPA LE OPERAZIONI", then to "Visualizza
+    // attestato"; the certificate opens with "STAMPA  L'ATTESTATO " focused.
+    schermo::tasti({"Tab", "Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return nomi().size() == 1; }, 30000))
+        << cups.errorLog().toStdString() << schermo::fotografia("stampa").toStdString();
+    schermo::tasti({"Tab", "Return"});
+    ASSERT_NE(schermo::cerca("Form1", 30000, {programma.sfondo()}), 0u);
+    schermo::tasti({"Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return nomi().size() == 2; }, 30000))
+        << schermo::fotografia("attestato").toStdString();
+    EXPECT_EQ(nomi(), QStringList({"STAMPA DELLE OPERAZIONI", "ATTESTATO"}));
+
+    // "FINE SESSIONE".
+    schermo::tasti({"Tab", "Return"});
+    EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
+}
+
+TEST(ProgrammaPortatile, WithoutAPrinterThePupilIsToldSo) {
+    // No scheduler answers: Windows has no printer at all.
+    QTemporaryDir nessuno;
+    qputenv("CUPS_SERVER", QFile::encodeName(nessuno.filePath("cups.sock")));
+    QTemporaryDir cartella;
+    Programma programma(scompatta(cartella));
+    ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+    ASSERT_NE(programma.praticaIntera(), 0u) << "the report did not open";
+
+    // "STAMPA LE OPERAZIONI". The message box says why, in the words it shows: Ctrl+C copies
+    // the text of a message box on Windows.
+    schermo::tasti({"Tab", "Return"});
+    ASSERT_NE(schermo::cerca(kTitolo, 30000, {programma.inizio()}), 0u);
+    schermo::tasti({"ctrl+c"});
+    EXPECT_TRUE(schermo::appunti("Nessuna stampante installata").contains("Nessuna stampante installata"));
+    schermo::tasti({"Return"});
+    // The report is still there, and the session ends as usual.
+    ASSERT_NE(schermo::cerca("STAMPA DELLE OPERAZIONI", 30000), 0u);
+    schermo::tasti({"Tab", "Return"});
+    ASSERT_NE(schermo::cerca("Form1", 30000, {programma.sfondo()}), 0u);
+    schermo::tasti({"Tab", "Return"});
+    EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
+    qunsetenv("CUPS_SERVER");
+}
+
+TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
+    QString uscita;
+    ASSERT_TRUE(SuWine::wine->esegui(pacchetto("-setup.exe"), {"/S"}, &uscita))
+        << uscita.toStdString();
+    ASSERT_TRUE(SuWine::wine->attendiTutti());
+    const QString cartella = SuWine::wine->discoC() + "/Program Files/" + kTitolo;
+    const QString voce = SuWine::wine->discoC() +
+                         "/ProgramData/Microsoft/Windows/Start Menu/Programs/" + kTitolo + ".lnk";
+    ASSERT_TRUE(QFile::exists(cartella + "/rovororezovered.exe"));
+    EXPECT_TRUE(QFile::exists(voce)) << voce.toStdString();
+
+    {
+        Programma programma(cartella);
+        ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+        EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
+        premiEsci(programma.inizio());
+        EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
+    }
+
+    ASSERT_TRUE(SuWine::wine->esegui(cartella + "/Disinstalla.exe", {"/S"}, &uscita))
+        << uscita.toStdString();
+    ASSERT_TRUE(SuWine::wine->attendiTutti());
+    EXPECT_FALSE(QFileInfo::exists(cartella))
+        << "left behind: " << QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ').toStdString();
+    EXPECT_FALSE(QFile::exists(voce));
+}
+
+}  // namespace
