@@ -31,7 +31,7 @@ set(CMAKE_CROSSCOMPILING_EMULATOR
 function(drill_windows_program target)
   find_program(RSVG_CONVERT rsvg-convert REQUIRED)
   find_program(ICOTOOL icotool REQUIRED)
-  set(svg ${PROJECT_SOURCE_DIR}/resources/rovororezovered.svg)
+  set(svg ${PROJECT_SOURCE_DIR}/resources/${DRILL_APP_ID}.svg)
   set(ico ${CMAKE_CURRENT_BINARY_DIR}/rovororezovered.ico)
   set(pngs)
   foreach(size 16 24 32 48 256)

@@ -64,7 +64,10 @@ int QtDialogs::minimumWidth(const QString& title) {
     QFont titleFont(QStringLiteral("Sans"));
     titleFont.setPointSizeF(8);
     titleFont.setBold(true);
-    return QFontMetrics(titleFont).horizontalAdvance(title) + kTitleBarRoom;
+    // The window manager lays the title out with its own text library, which may round each
+    // letter's advance up to a whole pixel where Qt keeps fractions: a long title comes out
+    // wider than Qt measures it, by up to a pixel a letter.
+    return QFontMetrics(titleFont).horizontalAdvance(title) + int(title.size()) + kTitleBarRoom;
 }
 
 int QtDialogs::messageBox(const QString& text, int style, const QString& title) {

@@ -12,8 +12,8 @@ class QtDialogs final : public Dialogs {
 
     // The least width, in logical pixels, of a box whose title bar shows `title` whole: the
     // title in the window manager's title font (a bold sans of 8 points where the desktop says
-    // nothing else) and, since the title is centred, the room of the bar's icon and buttons on
-    // both sides.
+    // nothing else), a pixel a letter for the window manager's own rounding, and, since the
+    // title is centred, the room of the bar's icon and buttons on both sides.
     static int minimumWidth(const QString& title);
     static constexpr int kTitleBarRoom = 110;
 };

@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
+#include <cstdlib>
 #include <ostream>
+#include <tuple>
 
 #include "exercise/FrmOperativoMeno.h"
 #include "platform/QtDialogs.h"
@@ -133,13 +139,126 @@ TEST(FinestreSulloSchermo, AWindowShownAgainStaysWhereThePupilMovedIt) {
     EXPECT_EQ(corniceDi(inizio), spostata);
 }
 
-// The window manager centres a box's title over its whole title bar and cuts it short where the
-// box is too narrow: every box is wide enough for the whole of it.
-TEST(FinestreSulloSchermo, MessageBoxesShowTheirWholeTitle) {
+// The title the window manager has drawn on the title bar of `finestra`, read from the screen:
+// the pixels that differ from the bar's own colour (each row's commonest one), in the run of
+// columns round the bar's centre where the title stands (the icon and the buttons at the bar's
+// ends stand apart from it), as a mask of ink. Empty when none is found.
+QImage titoloDisegnato(const QWidget& finestra) {
+    const QRect cornice = corniceDi(finestra);
+    const int barra = finestra.geometry().top() - cornice.top();
+    if (cornice.isEmpty() || barra < 6)
+        return {};
+    const QImage im = QGuiApplication::primaryScreen()
+                          ->grabWindow(0, cornice.x(), cornice.y(), cornice.width(), barra)
+                          .toImage()
+                          .convertToFormat(QImage::Format_RGB32);
+    QImage inchiostro(im.size(), QImage::Format_Mono);
+    inchiostro.fill(0);
+    QList<bool> colonne(im.width(), false);
+    for (int y = 2; y < im.height() - 2; ++y) {
+        QHash<QRgb, int> conta;
+        for (int x = 0; x < im.width(); ++x)
+            ++conta[im.pixel(x, y)];
+        QRgb fondo = 0;
+        for (auto it = conta.cbegin(); it != conta.cend(); ++it)
+            if (it.value() > conta.value(fondo))
+                fondo = it.key();
+        for (int x = 0; x < im.width(); ++x) {
+            const QRgb p = im.pixel(x, y);
+            if (std::abs(qRed(p) - qRed(fondo)) + std::abs(qGreen(p) - qGreen(fondo)) +
+                    std::abs(qBlue(p) - qBlue(fondo)) >
+                90) {
+                inchiostro.setPixel(x, y, 1);
+                colonne[x] = true;
+            }
+        }
+    }
+    // From the inked column nearest the centre, out to both sides across gaps narrower than a
+    // space between words.
+    const int centro = im.width() / 2;
+    int partenza = -1;
+    for (int d = 0; d < centro && partenza < 0; ++d)
+        for (int x : {centro - d, centro + d})
+            if (partenza < 0 && x >= 0 && x < im.width() && colonne[x])
+                partenza = x;
+    if (partenza < 0)
+        return {};
+    constexpr int kSpazio = 6;
+    int sinistra = partenza, destra = partenza;
+    for (int x = partenza; x >= 0 && sinistra - x <= kSpazio; --x)
+        if (colonne[x])
+            sinistra = x;
+    for (int x = partenza; x < im.width() && x - destra <= kSpazio; ++x)
+        if (colonne[x])
+            destra = x;
+    return inchiostro.copy(sinistra, 0, destra - sinistra + 1, im.height());
+}
+
+// Whether two titles read from the screen are the same drawing: the same size, and all but a
+// few of their pixels alike. A title cut short, with an ellipsis for its middle, is another.
+bool stessoDisegno(const QImage& a, const QImage& b) {
+    if (a.isNull() || a.size() != b.size())
+        return false;
+    int diversi = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            diversi += a.pixelIndex(x, y) != b.pixelIndex(x, y);
+    return diversi * 100 <= a.width() * a.height() * 3;
+}
+
+// Waits until `finestra` is the active window and the window manager has had a moment to draw its
+// title bar so: the colours of an active bar differ from an inactive one's.
+bool attivaConLaSuaBarra(QWidget& finestra) {
+    finestra.activateWindow();
+    const bool attiva =
+        QTest::qWaitFor([&] { return QApplication::activeWindow() == &finestra; }, 5000);
+    QTest::qWait(150);
+    return attiva;
+}
+
+// A window decorated as a message box is: a dialog of the same kind over the same window, with
+// the same title, `larghezza` wide inside its frame, low and at the bottom left of the screen.
+struct FintaScatola {
+    QWidget* sopra = nullptr;
+    Qt::WindowFlags tipo;
+    QString titolo;
+
+    QImage titoloConLarghezza(int larghezza) const {
+        QDialog dialogo(sopra, tipo);
+        dialogo.setWindowTitle(titolo);
+        dialogo.setFixedSize(larghezza, 30);
+        dialogo.move(0, disponibile().bottom() - 80);
+        dialogo.show();
+        if (!attivaConLaSuaBarra(dialogo))
+            return {};
+        return titoloDisegnato(dialogo);
+    }
+};
+
+// Every message box the program shows has a title bar wide enough for its whole title, and room
+// to spare: a box of the same kind ten pixels narrower still shows it whole. The title is read
+// from the screen, as the window manager draws it in its own title font: the width Qt measures
+// for a title is not the width the window manager draws it with.
+TEST(FinestreSulloSchermo, MessageBoxesShowTheirWholeTitleWithRoomToSpare) {
     QtDialogs dialoghi;
-    for (const char* titolo : {"distrazione", "FINE ESERCITAZIONE", ""}) {
-        QRect cornice;
-        QString mostrato;
+    QWidget sotto;
+    sotto.resize(400, 300);
+    Finestre::mostra(sotto);
+    ASSERT_FALSE(corniceDi(sotto).isEmpty());
+    const std::tuple<const char*, const char*, int> scatole[] = {
+        {"File mancante", "", 0},
+        {"Nessuna stampante installata", "", 0},
+        {"Stampa non riuscita", "", 0},
+        {"Devi installare il font Courier o il font Courier New", "", 0},
+        {"Hai dimenticato il risultato", "distrazione", 0},
+        {"Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni eseguite?\r"
+         "(Se rispondi NO l'esercizio sarà perso)",
+         "FINE ESERCITAZIONE", 68},
+    };
+    for (const auto& [testo, titolo, stile] : scatole) {
+        QImage mostrato;
+        FintaScatola finta;
+        int larghezza = 0;
         QTimer::singleShot(0, [&] {
             QMessageBox* box = nullptr;
             ASSERT_TRUE(QTest::qWaitFor(
@@ -148,18 +267,20 @@ TEST(FinestreSulloSchermo, MessageBoxesShowTheirWholeTitle) {
                     return box != nullptr;
                 },
                 5000));
-            cornice = corniceDi(*box);
-            mostrato = box->windowTitle();
+            EXPECT_TRUE(attivaConLaSuaBarra(*box));
+            mostrato = titoloDisegnato(*box);
+            larghezza = box->width();
+            finta = {box->parentWidget(), box->windowFlags(), box->windowTitle()};
             box->buttons().first()->click();
         });
-        dialoghi.messageBox("?", QString::fromLatin1(titolo).isEmpty() ? 0 : 68,
-                            QString::fromLatin1(titolo));
-        QFont carattereTitolo(QStringLiteral("Sans"));
-        carattereTitolo.setPointSizeF(8);
-        carattereTitolo.setBold(true);
-        EXPECT_GE(cornice.width(), QFontMetrics(carattereTitolo).horizontalAdvance(mostrato) + 108)
-            << mostrato.toStdString();
-        EXPECT_TRUE(disponibile().contains(cornice)) << mostrato.toStdString();
+        dialoghi.messageBox(QString::fromUtf8(testo), stile, QString::fromUtf8(titolo));
+        const std::string quale = finta.titolo.toStdString();
+        const QImage intero = finta.titoloConLarghezza(700);
+        ASSERT_GT(intero.width(), 20) << quale << ": no title read on the screen";
+        EXPECT_TRUE(stessoDisegno(mostrato, intero))
+            << quale << " cut short in a box " << larghezza << " px wide";
+        EXPECT_TRUE(stessoDisegno(finta.titoloConLarghezza(larghezza - 10), intero))
+            << quale << ": no room to spare in a box " << larghezza << " px wide";
     }
 }
 
