@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <windows.h>
+// After windows.h, which it builds on.
 #include <mmsystem.h>
 
 bool WinSound::play(const QString& file, unsigned) {

@@ -11,8 +11,7 @@
 // the build puts beside every test executable, so it is a real executable on every system.
 class ProgrammaTemporaneo {
   public:
-    explicit ProgrammaTemporaneo(const QString& nome)
-        : pathPrima_(qgetenv("PATH")) {
+    explicit ProgrammaTemporaneo(const QString& nome) : pathPrima_(qgetenv("PATH")) {
         const QString originale =
             QCoreApplication::applicationDirPath() + QStringLiteral("/" DRILL_SEGNO_FILE);
         pronto_ = cartella_.isValid() && QFile::copy(originale, cartella_.filePath(nome));

@@ -12,8 +12,8 @@ WinePrivato::WinePrivato(const QString& display) : display_(display) {
     QString uscita;
     if (!eseguiStrumento(QStringLiteral(DRILL_SOURCE_DIR "/tools/windows/wine-prefix"),
                          {cartella_.filePath("wine")}, ambiente(), &uscita, 180000))
-        errore_ = "the Wine prefix was not made (tools/install-deps --windows installs Wine): " +
-                  uscita;
+        errore_ =
+            "the Wine prefix was not made (tools/install-deps --windows installs Wine): " + uscita;
 }
 
 WinePrivato::~WinePrivato() {
@@ -43,8 +43,8 @@ void WinePrivato::avvia(QProcess& processo, const QString& programma,
     processo.start(QStringLiteral("wine"), QStringList{programma} + argomenti);
 }
 
-bool WinePrivato::esegui(const QString& programma, const QStringList& argomenti,
-                         QString* uscita, int ms) const {
+bool WinePrivato::esegui(const QString& programma, const QStringList& argomenti, QString* uscita,
+                         int ms) const {
     return eseguiStrumento(QStringLiteral("wine"), QStringList{programma} + argomenti, ambiente(),
                            uscita, ms);
 }

@@ -11,6 +11,7 @@
 
 #include "support/CupsScheduler.h"
 #include "support/ProcessoFiglio.h"
+#include "support/Schermo.h"
 #include "support/StampaQString.h"
 #include "support/WinePrivato.h"
 #include "windows/SuWine.h"
@@ -53,12 +54,11 @@ QStringList importate(const QString& file) {
 
 // DLLs that every 64-bit Windows has in its system folder.
 const QSet<QString> kDiWindows = {
-    "advapi32.dll", "authz.dll",   "comctl32.dll", "comdlg32.dll", "d2d1.dll",
-    "d3d11.dll",    "d3d9.dll",    "dwmapi.dll",   "dwrite.dll",   "dxgi.dll",
-    "gdi32.dll",    "imm32.dll",   "kernel32.dll", "msvcrt.dll",   "mpr.dll",
-    "netapi32.dll", "ole32.dll",   "oleaut32.dll", "setupapi.dll", "shcore.dll",
-    "shell32.dll",  "shlwapi.dll", "user32.dll",   "userenv.dll",  "uxtheme.dll",
-    "version.dll",  "winmm.dll",   "winspool.drv", "ws2_32.dll",   "wtsapi32.dll",
+    "advapi32.dll", "authz.dll",   "comctl32.dll", "comdlg32.dll", "d2d1.dll",   "d3d11.dll",
+    "d3d9.dll",     "dwmapi.dll",  "dwrite.dll",   "dxgi.dll",     "gdi32.dll",  "imm32.dll",
+    "kernel32.dll", "msvcrt.dll",  "mpr.dll",      "netapi32.dll", "ole32.dll",  "oleaut32.dll",
+    "setupapi.dll", "shcore.dll",  "shell32.dll",  "shlwapi.dll",  "user32.dll", "userenv.dll",
+    "uxtheme.dll",  "version.dll", "winmm.dll",    "winspool.drv", "ws2_32.dll", "wtsapi32.dll",
 };
 
 TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMachineIsInside) {
@@ -69,8 +69,7 @@ TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMa
 
     QSet<QString> spedite, importateDaQualcuno;
     QStringList binari;
-    for (QDirIterator it(programma, {"*.exe", "*.dll"}, QDir::Files,
-                         QDirIterator::Subdirectories);
+    for (QDirIterator it(programma, {"*.exe", "*.dll"}, QDir::Files, QDirIterator::Subdirectories);
          it.hasNext();) {
         binari << it.next();
         if (binari.last().endsWith(".dll"))
@@ -88,11 +87,12 @@ TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMa
         QFile f(file);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         const QByteArray contenuto = f.readAll();
-        for (const QString& cartellaQui : {QStringLiteral(DRILL_SOURCE_DIR),
-                                           QStringLiteral(DRILL_WINDOWS_PACKAGES),
-                                           QStringLiteral(DRILL_WINDOWS_QT)}) {
+        for (const QString& cartellaQui :
+             {QStringLiteral(DRILL_SOURCE_DIR), QStringLiteral(DRILL_WINDOWS_PACKAGES),
+              QStringLiteral(DRILL_WINDOWS_QT)}) {
             EXPECT_FALSE(contenuto.contains(cartellaQui.toUtf8()))
-                << QFileInfo(file).fileName().toStdString() << " names " << cartellaQui.toStdString();
+                << QFileInfo(file).fileName().toStdString() << " names "
+                << cartellaQui.toStdString();
         }
     }
     // A DLL is shipped because something imports it, or because Qt loads it as a plugin.
@@ -139,27 +139,11 @@ class Programma {
         const unsigned long esercizi = schermo::cerca("ESERCIZI SULLE " + kTitolo);
         if (!esercizi)
             return 0;
-        // The rows of the window where the terms stand, and where the outcome is written.
-        const auto esito = [esercizi] {
-            return !schermo::zonaDelColore(schermo::immagine(esercizi).copy(0, 262, 2000, 84),
-                                           qRgb(255, 0, 0))
-                        .isEmpty();
-        };
         for (int n = 1; n <= 40; ++n) {
-            // A new operation: the outcome of the last one is gone.
-            if (!QTest::qWaitFor([&] { return !esito(); }, 10000))
-                return 0;
-            const QList<int> termini = schermo::numeriRossi(schermo::immagine(esercizi), 72, 260);
-            if (termini.size() != 2) {
-                ADD_FAILURE() << "operation " << n << ": terms not read";
+            if (!schermo::rispondi(esercizi)) {
+                ADD_FAILURE() << "operation " << n << " not answered";
                 return 0;
             }
-            QStringList cifre;
-            for (const QChar c : QString::number(termini[0] * termini[1]))
-                cifre << QString(c);
-            schermo::tasti(cifre << "Return");
-            if (!QTest::qWaitFor(esito, 10000))
-                return 0;
             if (n < 40)
                 schermo::tasti({"Return"});
         }
@@ -197,7 +181,8 @@ TEST(ProgrammaPortatile, BothPagesReachTheDefaultPrinterNamed) {
     ASSERT_EQ(cups.addDefaultQueue("Aula"), "");
     QTemporaryDir cartella;
     Programma programma(scompatta(cartella));
-    ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+    ASSERT_NE(programma.inizio(), 0u)
+        << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
     const unsigned long resoconto = programma.praticaIntera();
     ASSERT_NE(resoconto, 0u) << "the report did not open";
 
@@ -230,7 +215,8 @@ TEST(ProgrammaPortatile, WithoutAPrinterThePupilIsToldSo) {
     qputenv("CUPS_SERVER", QFile::encodeName(nessuno.filePath("cups.sock")));
     QTemporaryDir cartella;
     Programma programma(scompatta(cartella));
-    ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+    ASSERT_NE(programma.inizio(), 0u)
+        << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
     ASSERT_NE(programma.praticaIntera(), 0u) << "the report did not open";
 
     // "STAMPA LE OPERAZIONI". The message box says why, in the words it shows: Ctrl+C copies
@@ -238,7 +224,8 @@ TEST(ProgrammaPortatile, WithoutAPrinterThePupilIsToldSo) {
     schermo::tasti({"Tab", "Return"});
     ASSERT_NE(schermo::cerca(kTitolo, 30000, {programma.inizio()}), 0u);
     schermo::tasti({"ctrl+c"});
-    EXPECT_TRUE(schermo::appunti("Nessuna stampante installata").contains("Nessuna stampante installata"));
+    EXPECT_TRUE(
+        schermo::appunti("Nessuna stampante installata").contains("Nessuna stampante installata"));
     schermo::tasti({"Return"});
     // The report is still there, and the session ends as usual.
     ASSERT_NE(schermo::cerca("STAMPA DELLE OPERAZIONI", 30000), 0u);
@@ -262,7 +249,8 @@ TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
 
     {
         Programma programma(cartella);
-        ASSERT_NE(programma.inizio(), 0u) << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+        ASSERT_NE(programma.inizio(), 0u)
+            << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
         EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
         premiEsci(programma.inizio());
         EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
@@ -272,7 +260,11 @@ TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
         << uscita.toStdString();
     ASSERT_TRUE(SuWine::wine->attendiTutti());
     EXPECT_FALSE(QFileInfo::exists(cartella))
-        << "left behind: " << QDir(cartella).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).join(' ').toStdString();
+        << "left behind: "
+        << QDir(cartella)
+               .entryList(QDir::AllEntries | QDir::NoDotAndDotDot)
+               .join(' ')
+               .toStdString();
     EXPECT_FALSE(QFile::exists(voce));
 }
 

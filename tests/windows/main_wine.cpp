@@ -2,11 +2,11 @@
 #include <QApplication>
 #include <iostream>
 
+#include "support/Schermo.h"
 #include "support/ServerX.h"
 #include "support/WinePrivato.h"
 #include "windows/SuWine.h"
 
-ServerX* SuWine::server = nullptr;
 WinePrivato* SuWine::wine = nullptr;
 
 // Test main for the Windows program under Wine: a private Xvfb with openbox at 1024x768, a Wine
@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     }
     qputenv("DISPLAY", server.display().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "xcb");
-    SuWine::server = &server;
+    schermo::server = &server;
     SuWine::wine = &wine;
 
     QApplication app(argc, argv);

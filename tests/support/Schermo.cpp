@@ -1,4 +1,4 @@
-#include "windows/SuWine.h"
+#include "support/Schermo.h"
 
 #include <algorithm>
 #include <climits>
@@ -22,9 +22,8 @@ namespace {
 
 QString esegui(const QStringList& argomenti) {
     QString uscita;
-    return SuWine::server->esegui(QStringLiteral("xdotool"), argomenti, &uscita)
-               ? uscita.trimmed()
-               : QString();
+    return server->esegui(QStringLiteral("xdotool"), argomenti, &uscita) ? uscita.trimmed()
+                                                                         : QString();
 }
 
 }  // namespace
@@ -32,9 +31,8 @@ QString esegui(const QStringList& argomenti) {
 unsigned long cerca(const QString& titolo, int ms, QList<unsigned long> tranne) {
     const QDeadlineTimer scadenza(ms);
     do {
-        const QString trovate =
-            esegui({"search", "--onlyvisible", "--name",
-                    "^" + QRegularExpression::escape(titolo) + "$"});
+        const QString trovate = esegui(
+            {"search", "--onlyvisible", "--name", "^" + QRegularExpression::escape(titolo) + "$"});
         for (const QString& riga : trovate.split('\n', Qt::SkipEmptyParts)) {
             const unsigned long id = riga.toULong();
             if (id && !tranne.contains(id)) {
@@ -50,22 +48,21 @@ unsigned long cerca(const QString& titolo, int ms, QList<unsigned long> tranne) 
 
 unsigned long inCima() {
     QString pila;
-    SuWine::server->esegui(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"},
-                           &pila);
+    server->esegui(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}, &pila);
     const QStringList finestre = pila.section('#', 1).split(',', Qt::SkipEmptyParts);
     return finestre.isEmpty() ? 0 : finestre.last().trimmed().toULong(nullptr, 16);
 }
 
 QRect area(unsigned long id) {
     QString info;
-    if (!SuWine::server->esegui(QStringLiteral("xwininfo"), {"-id", QString::number(id)}, &info))
+    if (!server->esegui(QStringLiteral("xwininfo"), {"-id", QString::number(id)}, &info))
         return {};
     const auto valore = [&](const char* campo) {
         const QRegularExpression re(QString::fromLatin1(campo) + R"(:\s+(-?\d+))");
         return re.match(info).captured(1).toInt();
     };
-    return QRect(valore("Absolute upper-left X"), valore("Absolute upper-left Y"),
-                 valore("Width"), valore("Height"));
+    return QRect(valore("Absolute upper-left X"), valore("Absolute upper-left Y"), valore("Width"),
+                 valore("Height"));
 }
 
 QImage immagine(unsigned long id) {
@@ -187,9 +184,10 @@ QList<int> numeriRossi(const QImage& immagine, int alto, int basso) {
         QImage inchiostro(g.size(), QImage::Format_RGB32);
         for (int y = 0; y < g.height(); ++y)
             for (int x = 0; x < g.width(); ++x)
-                inchiostro.setPixel(x, y, rosso(immagine.pixel(g.x() + x, g.y() + y))
-                                              ? qRgb(255, 255, 255)
-                                              : qRgb(0, 0, 0));
+                inchiostro.setPixel(x, y,
+                                    rosso(immagine.pixel(g.x() + x, g.y() + y))
+                                        ? qRgb(255, 255, 255)
+                                        : qRgb(0, 0, 0));
         const int c = cifra(inchiostro);
         if (g.left() - fine < g.height() / 2 && !numeri.isEmpty())
             numeri.last() = numeri.last() * 10 + c;
@@ -200,16 +198,31 @@ QList<int> numeriRossi(const QImage& immagine, int alto, int basso) {
     return numeri;
 }
 
+bool rispondi(unsigned long esercizi, bool giusta) {
+    // The rows of the window where the terms stand, and where the outcome is written.
+    const auto esito = [esercizi] {
+        return !zonaDelColore(immagine(esercizi).copy(0, 262, 2000, 84), qRgb(255, 0, 0)).isEmpty();
+    };
+    if (!QTest::qWaitFor([&] { return !esito(); }, 10000))
+        return false;
+    const QList<int> termini = numeriRossi(immagine(esercizi), 72, 260);
+    if (termini.size() != 2)
+        return false;
+    QStringList cifre;
+    for (const QChar c : QString::number(termini[0] * termini[1] + (giusta ? 0 : 1)))
+        cifre << QString(c);
+    return tasti(cifre << "Return") && QTest::qWaitFor(esito, 10000);
+}
+
 bool clic(QPoint punto) {
     // Not "mousemove --sync": it waits for the pointer to move, forever when it is there already.
-    return SuWine::server->esegui(QStringLiteral("xdotool"),
-                                  {"mousemove", QString::number(punto.x()),
-                                   QString::number(punto.y()), "sleep", "0.2", "click", "1"});
+    return server->esegui(QStringLiteral("xdotool"),
+                          {"mousemove", QString::number(punto.x()), QString::number(punto.y()),
+                           "sleep", "0.2", "click", "1"});
 }
 
 bool tasti(const QStringList& nomi) {
-    return SuWine::server->esegui(QStringLiteral("xdotool"),
-                                  QStringList{"key", "--delay", "40"} + nomi);
+    return server->esegui(QStringLiteral("xdotool"), QStringList{"key", "--delay", "40"} + nomi);
 }
 
 QString fotografia(const QString& nome) {
