@@ -26,13 +26,16 @@ string(REPLACE ";" ":" dll_dirs "${dll_dirs}")
 set(CMAKE_CROSSCOMPILING_EMULATOR
     ${PROJECT_SOURCE_DIR}/tools/windows/wine-run ${CMAKE_BINARY_DIR}/wine "${dll_dirs}")
 
-# drill_windows_program(target): the program's icon, made from the same drawing as the Linux
-# one, in the executable, where Explorer, the Start menu and the installer find it.
+# The program's icon, made from the same drawing as the Linux one: in the executable, where
+# Explorer and the Start menu find it, and on the installer's pages.
+set(DRILL_WINDOWS_ICON ${CMAKE_BINARY_DIR}/rovororezovered.ico)
+
+# drill_windows_program(target): the icon in the executable.
 function(drill_windows_program target)
   find_program(RSVG_CONVERT rsvg-convert REQUIRED)
   find_program(ICOTOOL icotool REQUIRED)
   set(svg ${PROJECT_SOURCE_DIR}/resources/${DRILL_APP_ID}.svg)
-  set(ico ${CMAKE_CURRENT_BINARY_DIR}/rovororezovered.ico)
+  set(ico ${DRILL_WINDOWS_ICON})
   set(pngs)
   foreach(size 16 24 32 48 256)
     set(png ${CMAKE_CURRENT_BINARY_DIR}/icon-${size}.png)
@@ -44,10 +47,9 @@ function(drill_windows_program target)
   add_custom_command(OUTPUT ${ico} COMMAND ${ICOTOOL} -c -o ${ico} ${pngs} DEPENDS ${pngs}
                      VERBATIM)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/rovororezovered.rc)
-  file(WRITE ${rc} "IDI_ICON1 ICON \"rovororezovered.ico\"\n")
+  file(WRITE ${rc} "IDI_ICON1 ICON \"${ico}\"\n")
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS ${ico})
   target_sources(${target} PRIVATE ${rc})
-  set(DRILL_WINDOWS_ICON ${ico} PARENT_SCOPE)
 endfunction()
 
 # drill_windows_deploy(destination): installs beside the program what it loads at run time:

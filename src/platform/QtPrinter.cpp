@@ -16,12 +16,8 @@
 #include <cmath>
 
 #include "platform/LogicalPage.h"
+#include "platform/Spooler.h"
 #include "platform/Twips.h"
-
-#ifdef DRILL_WITH_CUPS
-#include <cups/cups.h>
-#include <QLibrary>
-#endif
 
 namespace {
 
@@ -49,29 +45,6 @@ QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout
     const double landscape = fitScale(inches, layout.paintRect(QPageLayout::Inch).size());
     return landscape > portrait ? QPageLayout::Landscape : QPageLayout::Portrait;
 }
-
-#ifdef DRILL_WITH_CUPS
-// Why the submission just made on this thread did not create its job; empty when it did.
-// libcups keeps the answer to the last request per thread, and every request replaces it. A
-// submission ends with the answer to its document: libcups itself counts nothing but
-// successful-ok as done, and when it gives up it cancels the job and keeps the error that
-// stopped it.
-//
-// libcups is the one Qt's CUPS printing has loaded for the job, found when the first job ends:
-// linked to the program, it and the dozen libraries behind it would be loaded at every start,
-// before the start window could show. Where it cannot be found, Qt did not print through CUPS.
-QString lastCupsSubmissionError() {
-    using LastError = ipp_status_t (*)();
-    using LastErrorString = const char* (*)();
-    static QLibrary cups(QStringLiteral("cups"), 2);
-    static const auto lastError = reinterpret_cast<LastError>(cups.resolve("cupsLastError"));
-    static const auto lastErrorString =
-        reinterpret_cast<LastErrorString>(cups.resolve("cupsLastErrorString"));
-    if (!lastError || !lastErrorString || lastError() == IPP_STATUS_OK)
-        return QString();
-    return QString::fromUtf8(lastErrorString());
-}
-#endif
 
 }  // namespace
 
@@ -296,18 +269,16 @@ void QtPrinter::beginJob(std::unique_ptr<QPrinter> printer) {
 // Ends the job; true if the print system took it.
 bool QtPrinter::closeJob() {
     const bool ended = painter_->end();
-#ifdef DRILL_WITH_CUPS
-    // Qt's CUPS engine has just submitted the document and ignored the answer: ask libcups for
-    // it before anything else on this thread talks to CUPS.
+    // The print system has just been handed the document: ask it what it said before anything
+    // else on this thread talks to it.
     if (ended && printer_->outputFormat() == QPrinter::NativeFormat) {
-        const QString error = lastCupsSubmissionError();
+        const QString error = spoolerRefusal();
         if (!error.isEmpty()) {
             qWarning("Printer %s did not take the job: %s", qUtf8Printable(printer_->printerName()),
                      qUtf8Printable(error));
             return false;
         }
     }
-#endif
     const QPrinter::PrinterState state = printer_->printerState();
     return ended && state != QPrinter::Error && state != QPrinter::Aborted;
 }

@@ -23,9 +23,10 @@ class QPrinter;
 // they would on paper, and endDoc() answers NoPrinter.
 //
 // endDoc() with nothing drawn since the previous one still sends a job with one empty page,
-// so its answer always tells what really happened. On Linux libcups is asked as well: a
-// submission the scheduler refused or failed is a failure, which Qt's CUPS engine would report
-// as printed; a paused queue that takes the job and holds it is a success.
+// so its answer always tells what really happened. The print system is asked as well
+// (spoolerRefusal): on Linux a submission the scheduler refused or failed is a failure, which
+// Qt's CUPS engine would report as printed; a paused queue that takes the job and holds it is a
+// success.
 class QtPrinter final : public Printer {
   public:
     // Prints on the system's default printer.

@@ -10,9 +10,10 @@
 bool WinSound::play(const QString& file, unsigned) {
     // PlaySound would answer a missing file with the system's default sound: the pupil would
     // hear a chime for a wrong reason. Say nothing instead.
-    if (!QFileInfo(file).isFile())
+    const QFileInfo info(file);
+    if (!info.isFile())
         return false;
-    const QString native = QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath());
+    const QString native = QDir::toNativeSeparators(info.absoluteFilePath());
     return PlaySoundW(reinterpret_cast<const wchar_t*>(native.utf16()), nullptr,
                       SND_FILENAME | SND_ASYNC | SND_NODEFAULT) != FALSE;
 }

@@ -54,15 +54,7 @@ unsigned long inCima() {
 }
 
 QRect area(unsigned long id) {
-    QString info;
-    if (!server->esegui(QStringLiteral("xwininfo"), {"-id", QString::number(id)}, &info))
-        return {};
-    const auto valore = [&](const char* campo) {
-        const QRegularExpression re(QString::fromLatin1(campo) + R"(:\s+(-?\d+))");
-        return re.match(info).captured(1).toInt();
-    };
-    return QRect(valore("Absolute upper-left X"), valore("Absolute upper-left Y"), valore("Width"),
-                 valore("Height"));
+    return server->area(id);
 }
 
 QImage immagine(unsigned long id) {

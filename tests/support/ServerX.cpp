@@ -93,6 +93,18 @@ bool ServerX::esegui(const QString& programma, const QStringList& argomenti,
     return eseguiStrumento(programma, argomenti, ambiente_, uscita);
 }
 
+QRect ServerX::area(unsigned long id) const {
+    QString info;
+    if (!esegui("xwininfo", {"-id", QString::number(id)}, &info) || !info.contains("IsViewable"))
+        return {};
+    const auto valore = [&](const char* campo) {
+        const QRegularExpression re(QString::fromLatin1(campo) + R"(:\s+(-?\d+))");
+        return re.match(info).captured(1).toInt();
+    };
+    return QRect(valore("Absolute upper-left X"), valore("Absolute upper-left Y"), valore("Width"),
+                 valore("Height"));
+}
+
 QRect ServerX::cornice(unsigned long id) const {
     // The window manager announces the widths of the frame's sides (left, right, top, bottom)
     // once it has framed the window.
@@ -101,16 +113,9 @@ QRect ServerX::cornice(unsigned long id) const {
         return {};
     const QRegularExpression quattro(R"(=\s*(\d+),\s*(\d+),\s*(\d+),\s*(\d+))");
     const QRegularExpressionMatch lati = quattro.match(estensioni);
-    QString info;
-    if (!lati.hasMatch() || !esegui("xwininfo", {"-id", QString::number(id)}, &info) ||
-        !info.contains("IsViewable"))
+    const QRect cliente = lati.hasMatch() ? area(id) : QRect();
+    if (cliente.isEmpty())
         return {};
-    const auto valore = [&](const char* campo) {
-        const QRegularExpression re(QString::fromLatin1(campo) + R"(:\s+(-?\d+))");
-        return re.match(info).captured(1).toInt();
-    };
-    const QRect cliente(valore("Absolute upper-left X"), valore("Absolute upper-left Y"),
-                        valore("Width"), valore("Height"));
     return cliente.adjusted(-lati.captured(1).toInt(), -lati.captured(3).toInt(),
                             lati.captured(2).toInt(), lati.captured(4).toInt());
 }

@@ -31,6 +31,9 @@ class ServerX {
     bool esegui(const QString& programma, const QStringList& argomenti,
                 QString* uscita = nullptr) const;
 
+    // The client window `id` (its inside, without the frame), in root coordinates; empty while it
+    // is not shown.
+    QRect area(unsigned long id) const;
     // The frame the window manager has put round the client window `id` (the window with its
     // title bar and borders), in root coordinates; empty while it is not mapped and framed.
     QRect cornice(unsigned long id) const;

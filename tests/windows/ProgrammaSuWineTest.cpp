@@ -29,14 +29,19 @@ QString pacchetto(const QString& suffisso) {
     return QStringLiteral(DRILL_WINDOWS_PACKAGES "/") + kPacchetto + suffisso;
 }
 
-// The portable ZIP unpacked in `cartella`, as on a USB stick: the folder holding the program.
-QString scompatta(const QTemporaryDir& cartella) {
-    QProcess tar;
-    tar.setWorkingDirectory(cartella.path());
-    tar.start(QStringLiteral("cmake"), {"-E", "tar", "xf", pacchetto(".zip")});
-    EXPECT_TRUE(tar.waitForFinished(60000) && tar.exitCode() == 0)
-        << "cannot unpack " << pacchetto(".zip").toStdString();
-    return cartella.filePath(kPacchetto);
+// The portable ZIP unpacked once for all the tests, as on a USB stick: the folder holding the
+// program (which writes nothing in it).
+QString portatile() {
+    static const QTemporaryDir cartella;
+    static const QString programma = [] {
+        QProcess tar;
+        tar.setWorkingDirectory(cartella.path());
+        tar.start(QStringLiteral("cmake"), {"-E", "tar", "xf", pacchetto(".zip")});
+        EXPECT_TRUE(tar.waitForFinished(60000) && tar.exitCode() == 0)
+            << "cannot unpack " << pacchetto(".zip").toStdString();
+        return cartella.filePath(kPacchetto);
+    }();
+    return programma;
 }
 
 // The Windows DLLs a file imports (its import table, read by objdump), in lower case.
@@ -62,8 +67,7 @@ const QSet<QString> kDiWindows = {
 };
 
 TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMachineIsInside) {
-    QTemporaryDir cartella;
-    const QString programma = scompatta(cartella);
+    const QString programma = portatile();
     ASSERT_TRUE(QFile::exists(programma + "/rovororezovered.exe"));
     EXPECT_TRUE(QFile::exists(programma + "/positivo.wav"));
 
@@ -167,8 +171,7 @@ void premiEsci(unsigned long finestra) {
 }
 
 TEST(ProgrammaPortatile, TheStartWindowIsDrawnAndESCIEndsTheProgram) {
-    QTemporaryDir cartella;
-    Programma programma(scompatta(cartella));
+    Programma programma(portatile());
     ASSERT_NE(programma.inizio(), 0u) << "no start window: " << programma.uscita().toStdString();
     EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
     premiEsci(programma.inizio());
@@ -179,8 +182,7 @@ TEST(ProgrammaPortatile, BothPagesReachTheDefaultPrinterNamed) {
     CupsScheduler cups;
     ASSERT_EQ(cups.start(), "");
     ASSERT_EQ(cups.addDefaultQueue("Aula"), "");
-    QTemporaryDir cartella;
-    Programma programma(scompatta(cartella));
+    Programma programma(portatile());
     ASSERT_NE(programma.inizio(), 0u)
         << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
     const unsigned long resoconto = programma.praticaIntera();
@@ -213,8 +215,7 @@ TEST(ProgrammaPortatile, WithoutAPrinterThePupilIsToldSo) {
     // No scheduler answers: Windows has no printer at all.
     QTemporaryDir nessuno;
     qputenv("CUPS_SERVER", QFile::encodeName(nessuno.filePath("cups.sock")));
-    QTemporaryDir cartella;
-    Programma programma(scompatta(cartella));
+    Programma programma(portatile());
     ASSERT_NE(programma.inizio(), 0u)
         << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
     ASSERT_NE(programma.praticaIntera(), 0u) << "the report did not open";
