@@ -51,12 +51,14 @@ void riempiLarghezza(QLabel* etichetta) {
     etichetta->setFont(font);
 }
 
-// A label of one line, as wide as its text.
+// A label of one line, as wide as its text, and two pixels higher than the font's line: at a
+// display scale of 125 or 150 %, hinting can push a descender a pixel below the line.
 QLabel* nuovaScritta(QWidget* parent, const QString& nome, const QString& testo, const QFont& font,
                      double left, double top) {
     QLabel* scritta = nuovaEtichetta(parent, nome, testo, font);
     scritta->setWordWrap(false);
     scritta->adjustSize();
+    scritta->resize(scritta->width(), scritta->height() + 2);
     scritta->move(twips(left), twips(top));
     return scritta;
 }
@@ -135,6 +137,11 @@ void FrmOperativoMeno::costruisciDomanda(QWidget* area) {
     LblSegno_ =
         termine(QStringLiteral("LblSegno"), QStringLiteral("X"), kSlotSinistro + kLarghezzaTermine,
                 kSlotCentrale - kSlotSinistro - kLarghezzaTermine);
+    // The sign has less room between the first two terms than a letter of their size takes: it
+    // is drawn as large as stands whole there.
+    QFont segno = grande;
+    segno.setPointSizeF(puntiPerLarghezza(segno, LblSegno_->text(), LblSegno_->width(), 0.75, 36));
+    LblSegno_->setFont(segno);
     LblNumero2_ =
         termine(QStringLiteral("LblNumero2"), QString(), kSlotCentrale, kLarghezzaTermine);
     LblUguale_ =

@@ -188,8 +188,11 @@ bool incolonna(QLabel* etichetta, const std::vector<std::pair<double, double>>& 
                 dentro && sinistra >= colonne[k].first - 0.01 && destra <= colonne[k].second + 0.01;
         }
         if (dentro) {
+            // As wide as the text now is; no lower than the label was.
+            const int altezza = etichetta->height();
             etichetta->setFont(font);
             etichetta->adjustSize();
+            etichetta->resize(etichetta->width(), std::max(altezza, etichetta->height()));
             return true;
         }
     }

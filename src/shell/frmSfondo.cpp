@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 
 #include "platform/Twips.h"
 #include "platform/VbColor.h"
@@ -20,21 +22,30 @@ frmSfondo::frmSfondo(Modulo1&, Platform&, Finestre& finestre, QWidget* parent)
 }
 
 void frmSfondo::Form_Load() {
-    // The start window comes first, the background after it and beneath it, without taking the
-    // focus: painted first, a screenful of background would keep the pupil waiting that much
-    // longer for the start window.
-    FrmInizio& inizio = finestre_.inizio();
-    Finestre::mostra(inizio);
     // It fills the screen, so that it lies behind every other window of the program. The
     // geometry is set as well, for desktops with no window manager to maximise it.
     if (const QScreen* schermo = screen())
         setGeometry(schermo->availableGeometry());
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Shown first, so that the start window, shown next, comes in front of it and active by the
+    // rule every desktop follows for a window shown after another; but painted after the start
+    // window: a screenful of background painted first would keep the pupil waiting that much
+    // longer for it.
+    setUpdatesEnabled(false);
     showMaximized();
-    lower();
-    // Where the platform activates every window it shows all the same, the start window takes the
-    // focus back.
-    inizio.activateWindow();
+    FrmInizio& inizio = finestre_.inizio();
+    inizio.winId();  // its native window now, to hear of its first exposure
+    inizio.windowHandle()->installEventFilter(this);
+    Finestre::mostra(inizio);
+}
+
+bool frmSfondo::eventFilter(QObject* finestra, QEvent* evento) {
+    // The start window's first exposure, in which it is painted: the background's turn comes next.
+    if (evento->type() == QEvent::Expose) {
+        finestra->removeEventFilter(this);
+        QTimer::singleShot(0, this, [this] { setUpdatesEnabled(true); });
+    }
+    return false;
 }
 
 void frmSfondo::Form_Click() {

@@ -20,6 +20,7 @@ class frmSfondo : public QWidget {
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* finestra, QEvent* evento) override;
 
   private:
     Finestre& finestre_;

@@ -73,7 +73,9 @@ FrmInizio::FrmInizio(Modulo1& stato, Platform& platform, Finestre& finestre, QWi
         QStringLiteral("Attività di controllo     Stampa operazioni Stampa valutazione"),
         carattere(QStringLiteral("Arial"), 14.25));
     impostaColoreTesto(Label9, vbColor(0x000000C0));
-    posiziona(Label9, 9105, 420, 2550, 960);
+    // Three lines beside the title: as high as three lines of its font, and as wide as the band
+    // allows, for faces whose "Stampa valutazione" is wider than Arial's.
+    posiziona(Label9, 9105, 390, 2610, 1020);
 
     // The mode list, on the window itself across its whole width.
     Combo1_ = new QComboBox(area);

@@ -50,7 +50,22 @@ unsigned long inCima() {
     QString pila;
     server->esegui(QStringLiteral("xprop"), {"-root", "_NET_CLIENT_LIST_STACKING"}, &pila);
     const QStringList finestre = pila.section('#', 1).split(',', Qt::SkipEmptyParts);
-    return finestre.isEmpty() ? 0 : finestre.last().trimmed().toULong(nullptr, 16);
+    const unsigned long cima =
+        finestre.isEmpty() ? 0 : finestre.last().trimmed().toULong(nullptr, 16);
+    // Wine's desktop mode is one window to the window manager: the windows of its programs are
+    // its child windows, which X stacks as Wine stacks them (xwininfo lists them top first).
+    QString figli;
+    server->esegui(QStringLiteral("xwininfo"), {"-children", "-id", QString::number(cima)}, &figli);
+    const QRegularExpression figlio(
+        QStringLiteral(R"(^\s+(0x[0-9a-f]+) "[^"]+": .* (\d+)x(\d+)\+)"),
+        QRegularExpression::MultilineOption);
+    for (auto m = figlio.globalMatch(figli); m.hasNext();) {
+        const QRegularExpressionMatch f = m.next();
+        const unsigned long id = f.captured(1).toULong(nullptr, 16);
+        if (f.captured(2).toInt() > 1 && f.captured(3).toInt() > 1 && !area(id).isEmpty())
+            return id;
+    }
+    return cima;
 }
 
 QRect area(unsigned long id) {

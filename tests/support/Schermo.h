@@ -23,7 +23,8 @@ inline ServerX* server = nullptr;
 // the keyboard focus of its windows itself (the window manager's active window may be another),
 // so a key pressed once the window has had a moment to settle goes to it.
 unsigned long cerca(const QString& titolo, int ms = 60000, QList<unsigned long> tranne = {});
-// The window at the top of the window manager's stack.
+// The window on top of all others: at the top of the window manager's stack or, where that is
+// Wine's desktop, at the top of the desktop's own.
 unsigned long inCima();
 // The client area of window `id`, in screen coordinates.
 QRect area(unsigned long id);

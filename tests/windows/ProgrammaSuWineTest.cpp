@@ -3,11 +3,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "support/CupsScheduler.h"
 #include "support/ProcessoFiglio.h"
@@ -106,22 +108,24 @@ TEST(PacchettoPortatile, EveryDllItLoadsIsShippedOrWindowsOwnAndNoFolderOfThisMa
             << dll.toStdString() << " is shipped but nothing loads it";
 }
 
-// The program started from `cartella` in the test's Wine prefix; its start window, once drawn.
+// Where the program's windows are stacked and activated: by the X server's window manager, as
+// Wine leaves it to, or by Wine itself in its desktop mode (one X window holding a desktop, in
+// which Wine follows Windows' own rules for which window comes up in front and takes the keys).
+enum class Desktop { GestoreDiFinestre, DesktopDiWine };
+
+// The program started from `cartella` in the test's Wine prefix; its start window, once shown.
 class Programma {
   public:
-    explicit Programma(const QString& cartella) {
-        SuWine::wine->avvia(processo_, cartella + "/rovororezovered.exe");
+    explicit Programma(const QString& cartella, Desktop desktop = Desktop::GestoreDiFinestre) {
+        const QString programma = cartella + "/rovororezovered.exe";
+        if (desktop == Desktop::DesktopDiWine)
+            SuWine::wine->avvia(processo_, "explorer",
+                                {"/desktop=scuola,1024x768",
+                                 "Z:" + QDir::toNativeSeparators(programma).replace('/', '\\')});
+        else
+            SuWine::wine->avvia(processo_, programma);
         inizio_ = schermo::cerca(kTitolo);
         sfondo_ = schermo::cerca("Form1");
-        if (inizio_ && sfondo_ && schermo::inCima() != inizio_) {
-            // Wine lets the window manager focus, and so put on top, the background that
-            // Windows shows without activating it: the pupil's click on it brings the start
-            // window to the front, as the program means it to.
-            const QRect area = schermo::area(inizio_);
-            schermo::clic(QPoint(area.left() / 2, area.center().y()));
-            if (!QTest::qWaitFor([this] { return schermo::inCima() == inizio_; }, 10000))
-                inizio_ = 0;
-        }
     }
     ~Programma() { fermaProcesso(processo_); }
 
@@ -137,24 +141,31 @@ class Programma {
 
     // The name typed and confirmed, the first range (products up to 30), forty answers read
     // off the screen and typed right, and "Sì" to the question at the end: the report is open.
+    // Each window comes up on top of the others, and the keys typed next go to it.
     unsigned long praticaIntera() {
         if (!schermo::tasti({"L", "u", "c", "a", "Return", "Return"}))
             return 0;
         const unsigned long esercizi = schermo::cerca("ESERCIZI SULLE " + kTitolo);
         if (!esercizi)
             return 0;
+        EXPECT_EQ(schermo::inCima(), esercizi) << "the exercise window is not in front";
         for (int n = 1; n <= 40; ++n) {
             if (!schermo::rispondi(esercizi)) {
-                ADD_FAILURE() << "operation " << n << " not answered";
+                ADD_FAILURE() << "operation " << n << " not answered"
+                              << schermo::fotografia("operazione").toStdString();
                 return 0;
             }
             if (n < 40)
                 schermo::tasti({"Return"});
         }
-        if (!schermo::cerca("FINE ESERCITAZIONE"))
+        const unsigned long domanda = schermo::cerca("FINE ESERCITAZIONE");
+        if (!domanda)
             return 0;
+        EXPECT_EQ(schermo::inCima(), domanda) << "the question is not in front";
         schermo::tasti({"Return"});
-        return schermo::cerca("STAMPA DELLE OPERAZIONI");
+        const unsigned long resoconto = schermo::cerca("STAMPA DELLE OPERAZIONI");
+        EXPECT_EQ(schermo::inCima(), resoconto) << "the report is not in front";
+        return resoconto;
     }
 
   private:
@@ -163,18 +174,37 @@ class Programma {
     unsigned long sfondo_ = 0;
 };
 
-// "E S C I", the start window's pink-violet button, clicked where the pupil sees it.
-void premiEsci(unsigned long finestra) {
-    const QRect esci = schermo::zonaDelColore(schermo::immagine(finestra), qRgb(255, 128, 255));
-    ASSERT_FALSE(esci.isEmpty()) << "no E S C I button on the start window";
-    ASSERT_TRUE(schermo::clic(schermo::area(finestra).topLeft() + esci.center()));
+// The start window's colours: the name panel's "E S C I", the range panel's yellow buttons and
+// its "E S C I".
+constexpr QRgb kEsciNome = qRgb(255, 128, 255);
+constexpr QRgb kIntervalli = qRgb(255, 255, 128);
+constexpr QRgb kEsciIntervalli = qRgb(255, 224, 192);
+
+// A button of the start window, found by its colour and clicked where the pupil sees it.
+void premi(unsigned long finestra, QRgb colore) {
+    const QRect pulsante = schermo::zonaDelColore(schermo::immagine(finestra), colore);
+    ASSERT_FALSE(pulsante.isEmpty()) << "no such button on the start window";
+    ASSERT_TRUE(schermo::clic(schermo::area(finestra).topLeft() + pulsante.center()));
 }
 
-TEST(ProgrammaPortatile, TheStartWindowIsDrawnAndESCIEndsTheProgram) {
+// At start the start window is in front of everything, drawn whole on the screen as the pupil
+// sees it, and the keys typed at once go to its name box: the name confirmed with Enter brings up
+// the range panel. No click first.
+void inizioDavantiColNome(unsigned long inizio) {
+    ASSERT_NE(inizio, 0u);
+    EXPECT_EQ(schermo::inCima(), inizio) << schermo::fotografia("inizio").toStdString();
+    EXPECT_TRUE(schermo::inizioDisegnato(inizio)) << schermo::fotografia("inizio").toStdString();
+    ASSERT_TRUE(schermo::tasti({"L", "u", "c", "a", "Return"}));
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return !schermo::zonaDelColore(schermo::immagine(inizio), kIntervalli).isEmpty(); },
+        10000))
+        << "the name typed did not reach the name box" << schermo::fotografia("nome").toStdString();
+}
+
+TEST(ProgrammaPortatile, TheStartWindowComesUpInFrontWithTheKeysAndESCIEndsTheProgram) {
     Programma programma(portatile());
-    ASSERT_NE(programma.inizio(), 0u) << "no start window: " << programma.uscita().toStdString();
-    EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
-    premiEsci(programma.inizio());
+    inizioDavantiColNome(programma.inizio());
+    premi(programma.inizio(), kEsciIntervalli);
     EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
 }
 
@@ -211,27 +241,77 @@ TEST(ProgrammaPortatile, BothPagesReachTheDefaultPrinterNamed) {
     EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
 }
 
-TEST(ProgrammaPortatile, WithoutAPrinterThePupilIsToldSo) {
-    // No scheduler answers: Windows has no printer at all.
+// "Scala di valutazione", the last entry of the start window's menu bar, clicked where the pupil
+// sees it: the rightmost black letters in the menu bar's row, above the title band.
+void apriScalaDiValutazione(unsigned long inizio) {
+    const QImage im = schermo::immagine(inizio);
+    const int banda = schermo::zonaDelColore(im, qRgb(128, 255, 255)).top();
+    QRect lettere;
+    for (int y = std::max(banda - 30, 0); y < banda; ++y)
+        for (int x = 0; x < im.width(); ++x)
+            if (qRed(im.pixel(x, y)) < 60 && qGreen(im.pixel(x, y)) < 60 &&
+                qBlue(im.pixel(x, y)) < 60)
+                lettere |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(lettere.isEmpty()) << "no menu bar" << schermo::fotografia("menu").toStdString();
+    ASSERT_TRUE(schermo::clic(schermo::area(inizio).topLeft() +
+                              QPoint(lettere.right() - 30, lettere.center().y())));
+}
+
+// The colour of the title bar that Wine's desktop draws round window `id`: right of the title,
+// left of the buttons. The active window's bar has a colour of its own.
+QRgb barra(unsigned long id) {
+    const QImage im = schermo::immagine(id);
+    return im.isNull() ? 0 : im.pixel(im.width() - 90, 10);
+}
+
+// In Wine's desktop mode, which stacks and activates windows as Windows does: the start window in
+// front with the keys, then every window the program opens comes up in front and takes the keys
+// typed next. No printer: the report's printing tells the pupil so in a message box.
+TEST(DesktopDiWine, EveryWindowComesUpInFrontAndTakesTheKeys) {
     QTemporaryDir nessuno;
     qputenv("CUPS_SERVER", QFile::encodeName(nessuno.filePath("cups.sock")));
-    Programma programma(portatile());
+    Programma programma(portatile(), Desktop::DesktopDiWine);
     ASSERT_NE(programma.inizio(), 0u)
         << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
+    EXPECT_EQ(schermo::inCima(), programma.inizio()) << schermo::fotografia("inizio").toStdString();
+    EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
+    const QRgb attiva = barra(programma.inizio());
+
+    // The grade scale, from the menu: in front and active; a click on its background closes it,
+    // and the start window is active again.
+    apriScalaDiValutazione(programma.inizio());
+    const unsigned long scala = schermo::cerca("SCALA  DI  VALUTAZIONE");
+    ASSERT_NE(scala, 0u) << schermo::fotografia("scala").toStdString();
+    EXPECT_EQ(schermo::inCima(), scala);
+    EXPECT_EQ(barra(scala), attiva) << schermo::fotografia("scala").toStdString();
+    EXPECT_NE(barra(programma.inizio()), attiva);
+    const QRect fondo = schermo::area(scala);
+    schermo::clic(fondo.bottomLeft() + QPoint(10, -10));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return schermo::area(scala).isEmpty(); }, 10000));
+    EXPECT_EQ(schermo::inCima(), programma.inizio());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra(programma.inizio()) == attiva; }, 5000));
+
+    // The name typed into the start window, the practice, the question, the report.
     ASSERT_NE(programma.praticaIntera(), 0u) << "the report did not open";
 
     // "STAMPA LE OPERAZIONI". The message box says why, in the words it shows: Ctrl+C copies
     // the text of a message box on Windows.
     schermo::tasti({"Tab", "Return"});
-    ASSERT_NE(schermo::cerca(kTitolo, 30000, {programma.inizio()}), 0u);
+    const unsigned long avviso = schermo::cerca(kTitolo, 30000, {programma.inizio()});
+    ASSERT_NE(avviso, 0u);
+    EXPECT_EQ(schermo::inCima(), avviso);
     schermo::tasti({"ctrl+c"});
     EXPECT_TRUE(
         schermo::appunti("Nessuna stampante installata").contains("Nessuna stampante installata"));
     schermo::tasti({"Return"});
-    // The report is still there, and the session ends as usual.
-    ASSERT_NE(schermo::cerca("STAMPA DELLE OPERAZIONI", 30000), 0u);
+    // The report again, then the certificate ("Visualizza attestato"), and "FINE SESSIONE".
+    const unsigned long resoconto = schermo::cerca("STAMPA DELLE OPERAZIONI", 30000);
+    ASSERT_NE(resoconto, 0u);
+    EXPECT_EQ(schermo::inCima(), resoconto);
     schermo::tasti({"Tab", "Return"});
-    ASSERT_NE(schermo::cerca("Form1", 30000, {programma.sfondo()}), 0u);
+    const unsigned long attestato = schermo::cerca("Form1", 30000, {programma.sfondo()});
+    ASSERT_NE(attestato, 0u);
+    EXPECT_EQ(schermo::inCima(), attestato);
     schermo::tasti({"Tab", "Return"});
     EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
     qunsetenv("CUPS_SERVER");
@@ -253,7 +333,7 @@ TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
         ASSERT_NE(programma.inizio(), 0u)
             << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
         EXPECT_TRUE(schermo::inizioDisegnato(programma.inizio()));
-        premiEsci(programma.inizio());
+        premi(programma.inizio(), kEsciNome);
         EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
     }
 
