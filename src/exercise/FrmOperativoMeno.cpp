@@ -341,7 +341,7 @@ bool FrmOperativoMeno::eventFilter(QObject* oggetto, QEvent* evento) {
             return true;
         }
     }
-    return QMainWindow::eventFilter(oggetto, evento);
+    return FinestraConMenu::eventFilter(oggetto, evento);
 }
 
 // --- Other windows and the way out ----------------------------------------------------------

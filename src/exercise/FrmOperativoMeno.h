@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QColor>
-#include <QMainWindow>
 #include <array>
+#include "shell/FinestraConMenu.h"
 
 class CasellaRisultato;
 class Faccina;
@@ -17,7 +17,7 @@ struct Platform;
 
 // The exercise window: one multiplication at a time with one term hidden, the keypad, the
 // score board and the times.
-class FrmOperativoMeno : public QMainWindow {
+class FrmOperativoMeno : public FinestraConMenu {
     Q_OBJECT
   public:
     FrmOperativoMeno(Modulo1& stato, Platform& platform, Finestre& finestre,

@@ -67,7 +67,7 @@ QLabel* nuovaScritta(QWidget* parent, const QString& nome, const QString& testo,
 
 FrmOperativoMeno::FrmOperativoMeno(Modulo1& stato, Platform& platform, Finestre& finestre,
                                    QWidget* parent)
-    : QMainWindow(parent), stato_(stato), platform_(platform), finestre_(finestre) {
+    : FinestraConMenu(parent), stato_(stato), platform_(platform), finestre_(finestre) {
     area_ = new QWidget(this);
     area_->setObjectName(QStringLiteral("area"));
     area_->setFixedSize(twips(11910), twips(8340));

@@ -3,6 +3,7 @@
 #include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include "platform/Twips.h"
 

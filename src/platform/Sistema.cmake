@@ -1,5 +1,39 @@
 # The platform services that differ from system to system, added to drill_app: the only place
-# of the program's build that chooses by system.
+# of the program's build that chooses by system (platform/SystemServices.h says what each is).
+
+if(EMSCRIPTEN)
+  # In a browser: the chime through Web Audio, each printout a PDF download, no program to
+  # start, and the Liberation faces and Qt's Italian texts carried in the program itself.
+  target_sources(drill_app PRIVATE
+    platform/WebSound.h platform/WebSound.cpp
+    platform/BrowserPrinter.h platform/BrowserPrinter.cpp
+    platform/BrowserLauncher.h
+    platform/BrowserSystem.cpp)
+  set(liberation /usr/share/fonts/truetype/liberation)
+  foreach(face LiberationSans-Regular LiberationSans-Bold LiberationMono-Regular
+               LiberationMono-Bold)
+    configure_file(${liberation}/${face}.ttf ${CMAKE_CURRENT_BINARY_DIR}/fonts/${face}.ttf
+                   COPYONLY)
+  endforeach()
+  configure_file(${QT6_INSTALL_PREFIX}/translations/qtbase_it.qm
+                 ${CMAKE_CURRENT_BINARY_DIR}/translations/qtbase_it.qm COPYONLY)
+  configure_file(${PROJECT_SOURCE_DIR}/resources/positivo.wav ${CMAKE_CURRENT_BINARY_DIR}/positivo.wav
+                 COPYONLY)
+  qt_add_resources(drill_app browser_files PREFIX / BASE ${CMAKE_CURRENT_BINARY_DIR} FILES
+    ${CMAKE_CURRENT_BINARY_DIR}/positivo.wav
+    ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationSans-Regular.ttf
+    ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationSans-Bold.ttf
+    ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationMono-Regular.ttf
+    ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationMono-Bold.ttf
+    ${CMAKE_CURRENT_BINARY_DIR}/translations/qtbase_it.qm)
+  return()
+endif()
+
+# On the desktop: Qt's launcher, and the default printer through Qt PrintSupport.
+target_sources(drill_app PRIVATE
+  platform/QtLauncher.h platform/QtLauncher.cpp
+  platform/QtPrinter.h platform/QtPrinter.cpp platform/Spooler.h)
+target_link_libraries(drill_app PUBLIC Qt6::PrintSupport)
 
 # The sound of a right answer: winmm's PlaySound on Windows, Qt Multimedia elsewhere.
 if(WIN32)

@@ -1,7 +1,7 @@
 #include "platform/StdRandom.h"
 
-#include <bit>
 #include <cstdint>
+#include <cstring>
 
 StdRandom::StdRandom() {
     std::random_device device;
@@ -17,7 +17,9 @@ double StdRandom::next() {
 void StdRandom::reseed(double seed) {
     // The new state depends on the old one as well as on the seed, so reseeding twice with
     // the same clock reading does not bring the same draws back.
-    const auto bits = std::bit_cast<std::uint64_t>(seed);
+    std::uint64_t bits;
+    static_assert(sizeof bits == sizeof seed);
+    std::memcpy(&bits, &seed, sizeof bits);  // the C++ library of the browser build has no bit_cast
     const std::uint64_t a = engine_();
     const std::uint64_t b = engine_();
     std::seed_seq seq{std::uint32_t(a),       std::uint32_t(a >> 32), std::uint32_t(b),

@@ -21,7 +21,7 @@ const QString kTempoTotale = QStringLiteral("Tempo totale");
 }  // namespace
 
 FrmStampa::FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent)
-    : QMainWindow(parent), stato_(stato), platform_(platform), finestre_(finestre) {
+    : FinestraConMenu(parent), stato_(stato), platform_(platform), finestre_(finestre) {
     setWindowTitle(QStringLiteral("STAMPA DELLE OPERAZIONI"));
 
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("File"));

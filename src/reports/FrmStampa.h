@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMainWindow>
 #include <array>
+#include "shell/FinestraConMenu.h"
 
 class Finestre;
 class QLabel;
@@ -11,7 +11,7 @@ struct Platform;
 
 // The operations report: every record of the session in four columns, one per exercise,
 // with each exercise's total time under its column; printable on one page.
-class FrmStampa : public QMainWindow {
+class FrmStampa : public FinestraConMenu {
     Q_OBJECT
   public:
     FrmStampa(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent = nullptr);

@@ -64,7 +64,11 @@ QAccessibleInterface* finestraAccessibile(const QString& classe, QObject* oggett
     if (classe != QLatin1String(widget->metaObject()->className()) ||
         classe.startsWith(QLatin1Char('Q')))
         return nullptr;
-    if (widget->metaObject()->superClass() != &QWidget::staticMetaObject)
+    // Of those, the ones that are plain widgets, QMainWindow and the like speaking for themselves.
+    const QMetaObject* qt = widget->metaObject();
+    while (!QLatin1String(qt->className()).startsWith(QLatin1Char('Q')))
+        qt = qt->superClass();
+    if (qt != &QWidget::staticMetaObject)
         return nullptr;
     return new QAccessibleWidget(widget, QAccessible::Window);
 }

@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "exercise/FrmOperativoMeno.h"
+#include "platform/SystemServices.h"
 #include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
 #include "shell/Posizione.h"
@@ -115,7 +116,9 @@ FrmAttestato* Finestre::attestatoSeCaricato() const {
 void Finestre::mostra(QWidget& finestra) {
     posizionaLaPrimaVolta(finestra);
     finestra.setWindowState(finestra.windowState() & ~Qt::WindowMinimized);
-    finestra.show();
+    // Shown in the state it has, at its own size: show() would take the platform's default
+    // state for a new window, which in a browser is full screen.
+    finestra.setVisible(true);
     finestra.raise();
     finestra.activateWindow();
 }
@@ -130,5 +133,5 @@ void Finestre::terminaProgramma() {
             finestra->deleteLater();
         }
     }
-    QApplication::exit(0);
+    endProgram();
 }

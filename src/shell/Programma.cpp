@@ -7,21 +7,22 @@
 #include "shell/Aspetto.h"
 
 void preparaApplicazione(QApplication& app, QTranslator& traduzioni) {
+    prepareSystem();
     preparaAspetto();
     QApplication::setApplicationName(QStringLiteral("rovororezovered"));
-    if (traduzioni.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&traduzioni);
+    // Qt's texts where Qt keeps them, or else those the program carries in its resources.
+    for (const QString& cartella :
+         {QLibraryInfo::path(QLibraryInfo::TranslationsPath), QStringLiteral(":/translations")}) {
+        if (traduzioni.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"),
+                            QStringLiteral("_"), cartella)) {
+            app.installTranslator(&traduzioni);
+            break;
+        }
+    }
 }
 
 Programma::Programma()
-    : platform_{clock_,
-                random_,
-                sound_,
-                dialogs_,
-                launcher_,
-                printer_,
-                QApplication::applicationDirPath()},
+    : platform_{clock_, random_, sound_, dialogs_, launcher_, printer_, programFolder()},
       finestre_(stato_, platform_) {}
 
 void Programma::avvia() {

@@ -5,18 +5,16 @@
 #include "platform/Platform.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtLauncher.h"
-#include "platform/QtPrinter.h"
 #include "platform/StdRandom.h"
-#include "platform/SystemSound.h"
+#include "platform/SystemServices.h"
 #include "shell/Finestre.h"
 #include "shell/Modulo1.h"
 
 class QApplication;
 
-// The look and the language of the application: the look of preparaAspetto, and Qt's own
-// texts (context menus, standard dialogs) in Italian. Without the translation file they stay
-// in English.
+// The look and the language of the application: the faces of its fonts, the look of
+// preparaAspetto, and Qt's own texts (context menus, standard dialogs) in Italian. Without the
+// translation file they stay in English.
 void preparaApplicazione(QApplication& app, QTranslator& traduzioni);
 
 // Everything a run of the program holds: the real platform services, the session state and
@@ -32,8 +30,8 @@ class Programma {
     StdRandom random_;
     SystemSound sound_;
     QtDialogs dialogs_;
-    QtLauncher launcher_;
-    QtPrinter printer_;
+    SystemLauncher launcher_;
+    SystemPrinter printer_;
     Platform platform_;
     Modulo1 stato_;
     Finestre finestre_;

@@ -47,7 +47,7 @@ constexpr Intervallo kIntervalli[] = {
 }  // namespace
 
 FrmInizio::FrmInizio(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent)
-    : QMainWindow(parent), stato_(stato), platform_(platform), finestre_(finestre) {
+    : FinestraConMenu(parent), stato_(stato), platform_(platform), finestre_(finestre) {
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("area"));
     impostaSfondo(area, vbColor(0x00C0FFC0));
@@ -223,7 +223,7 @@ bool FrmInizio::eventFilter(QObject* oggetto, QEvent* evento) {
         // A dropped character never reaches the box; Enter has been handled by the name check.
         return codice == 0 || codice == 13;
     }
-    return QMainWindow::eventFilter(oggetto, evento);
+    return FinestraConMenu::eventFilter(oggetto, evento);
 }
 
 void FrmInizio::TxtNome_KeyPress(int& codice) {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QMainWindow>
 #include <array>
 #include <cstddef>
+#include "shell/FinestraConMenu.h"
 
 class Finestre;
 class QAction;
@@ -16,7 +16,7 @@ struct Platform;
 
 // The start window: the pupil's name, the mode and the range that open the exercise window,
 // the menus and the ways out of the program.
-class FrmInizio : public QMainWindow {
+class FrmInizio : public FinestraConMenu {
     Q_OBJECT
   public:
     FrmInizio(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent = nullptr);

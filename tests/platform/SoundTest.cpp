@@ -2,7 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 
-#include "platform/SystemSound.h"
+#include "platform/SystemServices.h"
 
 // The service the program plays its chime with, whichever the system's is.
 TEST(SystemSound, PlaysTheShippedChimeAndNothingForAMissingFile) {

@@ -1,0 +1,42 @@
+# The browser build, cross-compiled with emscripten against the Qt of tools/web/build-qt: the
+# program as a page (a folder of static files and a ZIP of it, for any web server), and the
+# logic tests run under node.
+
+set(DRILL_WEB_SITE_NAME rovororezovered-${PROJECT_VERSION}-web)
+set(DRILL_WEB_SITE ${CMAKE_BINARY_DIR}/${DRILL_WEB_SITE_NAME})
+
+# drill_web_program(target): the program linked for the page, and the folder of the page with
+# its ZIP, made afresh at every link: index.html (the page, in Italian, its icon inside it), the
+# program's script and WebAssembly, and Qt's loader.
+function(drill_web_program target)
+  # Message boxes wait for their answer in exec(): in a page that needs ASYNCIFY, which lets the
+  # program wait without blocking the browser. Built for size, the download the school's
+  # devices make.
+  target_link_options(${target} PRIVATE "SHELL:-s ASYNCIFY" -Os)
+  # The icon inside the page, as a data address: a separate file would be one more request
+  # after the page has loaded.
+  file(READ ${PROJECT_SOURCE_DIR}/resources/${DRILL_APP_ID}.svg icona)
+  string(REPLACE "%" "%25" icona "${icona}")
+  foreach(da_a "#|%23" "<|%3C" ">|%3E" "\"|'" "\n| ")
+    string(REPLACE "|" ";" da_a "${da_a}")
+    list(GET da_a 0 da)
+    list(GET da_a 1 a)
+    string(REPLACE "${da}" "${a}" icona "${icona}")
+  endforeach()
+  set(DRILL_ICON_URL "data:image/svg+xml,${icona}")
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/web/index.html.in ${CMAKE_CURRENT_BINARY_DIR}/index.html
+                 @ONLY)
+  set(dir $<TARGET_FILE_DIR:${target}>)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${DRILL_WEB_SITE}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${DRILL_WEB_SITE}
+    COMMAND ${CMAKE_COMMAND} -E copy ${dir}/${target}.js ${dir}/${target}.wasm ${dir}/qtloader.js
+            ${CMAKE_CURRENT_BINARY_DIR}/index.html ${DRILL_WEB_SITE}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}
+            ${CMAKE_COMMAND} -E tar cf ${DRILL_WEB_SITE_NAME}.zip --format=zip ${DRILL_WEB_SITE_NAME}
+    COMMENT "The page in ${DRILL_WEB_SITE_NAME}/ and ${DRILL_WEB_SITE_NAME}.zip"
+    VERBATIM)
+endfunction()
+
+# The logic tests run under node (which must not fetch the WebAssembly it loads from a path).
+set(CMAKE_CROSSCOMPILING_EMULATOR node --no-experimental-fetch ${PROJECT_SOURCE_DIR}/tests/web/node.js)
