@@ -5,10 +5,10 @@
 set(DRILL_WEB_SITE_NAME rovororezovered-${PROJECT_VERSION}-web)
 set(DRILL_WEB_SITE ${CMAKE_BINARY_DIR}/${DRILL_WEB_SITE_NAME})
 
-# drill_web_program(target): the program linked for the page, and the folder of the page with
-# its ZIP, made afresh at every link: index.html (the page, in Italian, its icon inside it), the
-# program's script and WebAssembly, and Qt's loader.
-function(drill_web_program target)
+# drill_web_page(target folder): `target` linked for a page, and the page's folder made afresh at
+# every link: index.html (the page, in Italian, its icon inside it), the program's script and
+# WebAssembly, and Qt's loader.
+function(drill_web_page target folder)
   # Message boxes wait for their answer in exec(): in a page that needs ASYNCIFY, which lets the
   # program wait without blocking the browser. Built for size, the download the school's
   # devices make.
@@ -24,14 +24,24 @@ function(drill_web_program target)
     string(REPLACE "${da}" "${a}" icona "${icona}")
   endforeach()
   set(DRILL_ICON_URL "data:image/svg+xml,${icona}")
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/web/index.html.in ${CMAKE_CURRENT_BINARY_DIR}/index.html
-                 @ONLY)
+  set(DRILL_WEB_MODULE ${target})
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/web/index.html.in
+                 ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html @ONLY)
   set(dir $<TARGET_FILE_DIR:${target}>)
   add_custom_command(TARGET ${target} POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E rm -rf ${DRILL_WEB_SITE}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${DRILL_WEB_SITE}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${dir}/${target}.js ${dir}/${target}.wasm ${dir}/qtloader.js
-            ${CMAKE_CURRENT_BINARY_DIR}/index.html ${DRILL_WEB_SITE}
+            ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html
+            ${folder}/index.html
+    VERBATIM)
+endfunction()
+
+# drill_web_program(target): the program's page in DRILL_WEB_SITE, and its ZIP beside it.
+function(drill_web_program target)
+  drill_web_page(${target} ${DRILL_WEB_SITE})
+  add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}
             ${CMAKE_COMMAND} -E tar cf ${DRILL_WEB_SITE_NAME}.zip --format=zip ${DRILL_WEB_SITE_NAME}
     COMMENT "The page in ${DRILL_WEB_SITE_NAME}/ and ${DRILL_WEB_SITE_NAME}.zip"

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -10,6 +11,36 @@
 #include <QWidget>
 
 namespace {
+
+// A style's standard icon, asked of the style only when it is first drawn.
+class IconaRinviata final : public QIconEngine {
+  public:
+    IconaRinviata(const QStyle* stile, QStyle::StandardPixmap quale)
+        : stile_(stile), quale_(quale) {}
+
+    void paint(QPainter* pittore, const QRect& dove, QIcon::Mode modo,
+               QIcon::State stato) override {
+        icona().paint(pittore, dove, Qt::AlignCenter, modo, stato);
+    }
+    QPixmap pixmap(const QSize& misura, QIcon::Mode modo, QIcon::State stato) override {
+        return icona().pixmap(misura, modo, stato);
+    }
+    QSize actualSize(const QSize& misura, QIcon::Mode modo, QIcon::State stato) override {
+        return icona().actualSize(misura, modo, stato);
+    }
+    QIconEngine* clone() const override { return new IconaRinviata(stile_, quale_); }
+
+  private:
+    const QIcon& icona() {
+        if (icona_.isNull())
+            icona_ = stile_->standardIcon(quale_);
+        return icona_;
+    }
+
+    const QStyle* stile_;
+    QStyle::StandardPixmap quale_;
+    QIcon icona_;
+};
 
 // Fusion, but graphical buttons are painted flat in their own colour: Fusion's light gradient
 // would wash the colour of a yellow keypad key out to a pale cream.
@@ -44,6 +75,17 @@ class StilePulsanti final : public QProxyStyle {
             pittore->drawRoundedRect(bordo.adjusted(1.5, 1.5, -1.5, -1.5), 2, 2);
         }
         pittore->restore();
+    }
+
+    // Every menu bar builds an overflow button, which a window as wide as its menu never shows:
+    // its icon's pictures are read when it is first drawn, not at each window's construction
+    // (about 50 ms of a window's construction in a browser).
+    QIcon standardIcon(StandardPixmap quale, const QStyleOption* opzione,
+                       const QWidget* widget) const override {
+        if (quale != SP_ToolBarHorizontalExtensionButton &&
+            quale != SP_ToolBarVerticalExtensionButton)
+            return QProxyStyle::standardIcon(quale, opzione, widget);
+        return QIcon(new IconaRinviata(baseStyle(), quale));
     }
 
   private:
