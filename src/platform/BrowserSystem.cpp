@@ -1,6 +1,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QTimer>
 
 #include <emscripten.h>
@@ -17,6 +18,8 @@ void prepareSystem() {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"));
     QFont::insertSubstitution(QStringLiteral("Courier"), QStringLiteral("Liberation Mono"));
+    // The program's own icon in the title bars Qt draws in the page, where no desktop gives one.
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
     // Closing the start window closes them all: the program ends, as on the desktop.
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qGuiApp, endProgram);
 }

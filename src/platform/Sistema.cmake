@@ -3,7 +3,8 @@
 
 if(EMSCRIPTEN)
   # In a browser: the chime through Web Audio, each printout a PDF download, no program to
-  # start, and the Liberation faces and Qt's Italian texts carried in the program itself.
+  # start, and the Liberation faces, Qt's Italian texts and the program's icon (for its windows'
+  # title bars, which Qt draws in a page) carried in the program itself.
   target_sources(drill_app PRIVATE
     platform/WebSound.h platform/WebSound.cpp
     platform/BrowserPrinter.h platform/BrowserPrinter.cpp
@@ -19,13 +20,19 @@ if(EMSCRIPTEN)
                  ${CMAKE_CURRENT_BINARY_DIR}/translations/qtbase_it.qm COPYONLY)
   configure_file(${PROJECT_SOURCE_DIR}/resources/positivo.wav ${CMAKE_CURRENT_BINARY_DIR}/positivo.wav
                  COPYONLY)
+  find_program(RSVG_CONVERT rsvg-convert REQUIRED)
+  add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/icona.png
+    COMMAND ${RSVG_CONVERT} -w 32 -h 32 -o ${CMAKE_CURRENT_BINARY_DIR}/icona.png
+            ${PROJECT_SOURCE_DIR}/resources/${DRILL_APP_ID}.svg
+    DEPENDS ${PROJECT_SOURCE_DIR}/resources/${DRILL_APP_ID}.svg VERBATIM)
   qt_add_resources(drill_app browser_files PREFIX / BASE ${CMAKE_CURRENT_BINARY_DIR} FILES
     ${CMAKE_CURRENT_BINARY_DIR}/positivo.wav
     ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationSans-Regular.ttf
     ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationSans-Bold.ttf
     ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationMono-Regular.ttf
     ${CMAKE_CURRENT_BINARY_DIR}/fonts/LiberationMono-Bold.ttf
-    ${CMAKE_CURRENT_BINARY_DIR}/translations/qtbase_it.qm)
+    ${CMAKE_CURRENT_BINARY_DIR}/translations/qtbase_it.qm
+    ${CMAKE_CURRENT_BINARY_DIR}/icona.png)
   return()
 endif()
 
