@@ -79,7 +79,7 @@ class StilePulsanti final : public QProxyStyle {
 
     // Every menu bar builds an overflow button, which a window as wide as its menu never shows:
     // its icon's pictures are read when it is first drawn, not at each window's construction
-    // (about 50 ms of a window's construction in a browser).
+    // (about 40 ms of a window's construction in a browser).
     QIcon standardIcon(StandardPixmap quale, const QStyleOption* opzione,
                        const QWidget* widget) const override {
         if (quale != SP_ToolBarHorizontalExtensionButton &&
