@@ -27,6 +27,9 @@ function(drill_web_page target folder)
   set(DRILL_WEB_MODULE ${target})
   configure_file(${PROJECT_SOURCE_DIR}/cmake/web/index.html.in
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html @ONLY)
+  # The folder is made when the target links: a changed page links it again.
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
+               ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html)
   set(dir $<TARGET_FILE_DIR:${target}>)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder}

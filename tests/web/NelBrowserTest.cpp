@@ -163,6 +163,23 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
     browser_.tasti({"Enter"});
     QImage im = attendi([](const QImage& i) { return !pannelloOperazione(i).isEmpty(); });
     for (int n = 1; n <= 40; ++n) {
+        if (n == 21) {
+            // Halfway, a reload (a stray F5, Ctrl+W or the back button) asks first; the pupil
+            // stays, and the practice goes on.
+            const qsizetype prima = browser_.eventi().size();
+            browser_.comando("Page.reload", {}, 1000);
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    for (qsizetype i = prima; i < browser_.eventi().size(); ++i)
+                        if (browser_.eventi()[i]["method"].toString() ==
+                            "Page.javascriptDialogOpening")
+                            return true;
+                    return false;
+                },
+                10000))
+                << "the page left without asking";
+            browser_.comando("Page.handleJavaScriptDialog", {{"accept", false}});
+        }
         const QRect pannello = pannelloOperazione(im);
         ASSERT_FALSE(pannello.isEmpty()) << "no exercise window at operation " << n;
         const QList<int> letti = schermo::numeriRossi(im.copy(termini(pannello)), 0, 140);
