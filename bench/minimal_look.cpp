@@ -1,8 +1,8 @@
-// The bare Qt program the drill's start in a browser is measured against. Built as the drill is
-// (the same Qt for WebAssembly, link options, page and bundled faces), it shows the drill's first
-// look: a background window filling the page in the background's green, and in front of it a
-// window as the benchmark recognises the start window (the title in dark red on the title band's
-// cyan, and the name panel's pink); and nothing else.
+// The bare Qt program the drill's start is measured against, built as the drill is (the same Qt
+// and modules; in a browser, the same link options, page and bundled faces). It shows the drill's
+// first look: a background window filling the screen or the page in the background's green, and
+// in front of it a window as the benchmarks recognise the start window (the title in dark red on
+// the title band's cyan, and the name panel's pink); and nothing else.
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
