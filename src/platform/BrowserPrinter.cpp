@@ -6,8 +6,9 @@
 std::unique_ptr<QPagedPaintDevice> BrowserPrinter::newDevice(const QString& docName) {
     pdf_.close();
     pdf_.setData(QByteArray());
-    if (!pdf_.open(QIODevice::WriteOnly))
-        return nullptr;
+    // A buffer that did not open takes no page: deliver() finds it empty, and the print failed
+    // (a missing device would tell the pupil there is no printer).
+    (void)pdf_.open(QIODevice::WriteOnly);
     name_ = docName.trimmed().isEmpty() ? QStringLiteral("Stampa") : docName;
     auto writer = std::make_unique<QPdfWriter>(&pdf_);
     writer->setTitle(name_);
