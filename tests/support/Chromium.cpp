@@ -127,17 +127,21 @@ QJsonValue Chromium::valuta(const QString& espressione) {
     return valore["result"].toObject()["value"];
 }
 
-bool Chromium::apri(const QString& indirizzo, int ms) {
-    const qsizetype prima = eventi_.size();
-    comando("Page.navigate", {{"url", indirizzo}});
+bool Chromium::attendiEvento(const QString& metodo, qsizetype da, int ms) {
     return QTest::qWaitFor(
         [&] {
-            for (qsizetype i = prima; i < eventi_.size(); ++i)
-                if (eventi_[i]["method"].toString() == "Page.loadEventFired")
+            for (qsizetype i = da; i < eventi_.size(); ++i)
+                if (eventi_[i]["method"].toString() == metodo)
                     return true;
             return false;
         },
         ms);
+}
+
+bool Chromium::apri(const QString& indirizzo, int ms) {
+    const qsizetype prima = eventi_.size();
+    comando("Page.navigate", {{"url", indirizzo}});
+    return attendiEvento("Page.loadEventFired", prima, ms);
 }
 
 QImage Chromium::schermata() {

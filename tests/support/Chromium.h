@@ -30,6 +30,8 @@ class Chromium {
     QJsonObject comando(const QString& metodo, const QJsonObject& parametri = {}, int ms = 30000);
     // The events the tab has sent so far, in order (each {"method", "params"}).
     const QList<QJsonObject>& eventi() const { return eventi_; }
+    // Waits until the tab has sent an event `metodo` after its first `da` events (at most `ms`).
+    bool attendiEvento(const QString& metodo, qsizetype da, int ms);
     // The value of a JavaScript expression in the page (awaited, when it is a promise).
     QJsonValue valuta(const QString& espressione);
 

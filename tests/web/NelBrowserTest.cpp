@@ -168,15 +168,7 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
             // stays, and the practice goes on.
             const qsizetype prima = browser_.eventi().size();
             browser_.comando("Page.reload", {}, 1000);
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] {
-                    for (qsizetype i = prima; i < browser_.eventi().size(); ++i)
-                        if (browser_.eventi()[i]["method"].toString() ==
-                            "Page.javascriptDialogOpening")
-                            return true;
-                    return false;
-                },
-                10000))
+            ASSERT_TRUE(browser_.attendiEvento("Page.javascriptDialogOpening", prima, 10000))
                 << "the page left without asking";
             browser_.comando("Page.handleJavaScriptDialog", {{"accept", false}});
         }
