@@ -6,8 +6,8 @@ set(DRILL_WEB_SITE_NAME rovororezovered-${PROJECT_VERSION}-web)
 set(DRILL_WEB_SITE ${CMAKE_BINARY_DIR}/${DRILL_WEB_SITE_NAME})
 
 # drill_web_page(target folder): `target` linked for a page, and the page's folder made afresh at
-# every link: index.html (the page, in Italian, its icon inside it), the program's script and
-# WebAssembly, and Qt's loader.
+# every link: index.html (the page, in Italian, its icon inside it) with its script pagina.js,
+# the program's script and WebAssembly, and Qt's loader.
 function(drill_web_page target folder)
   # Message boxes wait for their answer in exec(): in a page that needs ASYNCIFY, which lets the
   # program wait without blocking the browser. Built for size, the download the school's
@@ -25,19 +25,25 @@ function(drill_web_page target folder)
   endforeach()
   set(DRILL_ICON_URL "data:image/svg+xml,${icona}")
   set(DRILL_WEB_MODULE ${target})
+  # The WebAssembly's size is known once it is linked: written in below.
+  set(DRILL_WASM_BYTES "@DRILL_WASM_BYTES@")
   configure_file(${PROJECT_SOURCE_DIR}/cmake/web/index.html.in
                  ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html @ONLY)
   # The folder is made when the target links: a changed page links it again.
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS
-               ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html)
+               ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html
+               ${PROJECT_SOURCE_DIR}/cmake/web/pagina.js)
   set(dir $<TARGET_FILE_DIR:${target}>)
   add_custom_command(TARGET ${target} POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E rm -rf ${folder}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${dir}/${target}.js ${dir}/${target}.wasm ${dir}/qtloader.js
             ${folder}
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/cmake/web/pagina.js ${folder}
     COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/${target}-index.html
             ${folder}/index.html
+    COMMAND ${CMAKE_COMMAND} -DPAGE=${folder}/index.html -DWASM=${folder}/${target}.wasm
+            -P ${PROJECT_SOURCE_DIR}/cmake/web/TagliaNellaPagina.cmake
     VERBATIM)
 endfunction()
 

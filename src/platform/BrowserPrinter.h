@@ -11,6 +11,11 @@
 // browser itself saves. A document that cannot be made is a failed print. Built for the browser
 // only.
 class BrowserPrinter final : public PagePrinter {
+  public:
+    BrowserPrinter() = default;
+    // A document still open ends here, while the buffer its PDF writes into is still there.
+    ~BrowserPrinter() override { abandonDocument(); }
+
   protected:
     std::unique_ptr<QPagedPaintDevice> newDevice(const QString& docName) override;
     bool deliver(QPagedPaintDevice& device, bool ended) override;

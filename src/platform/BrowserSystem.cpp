@@ -1,12 +1,91 @@
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QGuiApplication>
+#include <QHash>
 #include <QIcon>
-#include <QTimer>
+#include <QMouseEvent>
+#include <QPointingDevice>
+#include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
+#include <emscripten/bind.h>
+#include <string>
 
 #include "platform/SystemServices.h"
+
+namespace {
+
+// The page's side (pagina.js): the end of the session told, and its element that takes a
+// tablet's on-screen keyboard focused or let go.
+// clang-format off
+EM_JS(void, drill_session_ended, (), {
+    if (globalThis.drillFineSessione)
+        globalThis.drillFineSessione();
+});
+EM_JS(void, drill_keyboard, (int show), {
+    if (!globalThis.drillTastiera)
+        return;
+    if (show)
+        globalThis.drillTastiera.mostra(Module);
+    else
+        globalThis.drillTastiera.nascondi();
+});
+// clang-format on
+
+// Whether `widget` is a box the pupil types text into.
+bool takesText(const QWidget* widget) {
+    return widget && widget->isEnabled() && widget->testAttribute(Qt::WA_InputMethodEnabled);
+}
+
+// A tap (a touch, which Qt hands to the widgets as a click) on the text box that has the focus
+// opens the on-screen keyboard: the page may focus its element only while the finger is on the
+// screen, so it is asked here, as the tap is delivered.
+class TapOnText final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* receiver, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* device = static_cast<QMouseEvent*>(event)->pointingDevice();
+            const auto* widget = qobject_cast<QWidget*>(receiver);
+            if (device && device->type() == QInputDevice::DeviceType::TouchScreen &&
+                takesText(widget) && widget->hasFocus())
+                drill_keyboard(1);
+        }
+        return false;
+    }
+};
+
+// What the page's keyboard element typed: the keys that type no text by their names, the rest
+// as text, each character a key pressed and released, as a keyboard's keys reach the program.
+void typed(const std::string& utf8) {
+    static const QHash<QString, std::pair<int, QString>> named = {
+        {QStringLiteral("Enter"), {Qt::Key_Return, QStringLiteral("\r")}},
+        {QStringLiteral("Backspace"), {Qt::Key_Backspace, QStringLiteral("\b")}},
+        {QStringLiteral("Tab"), {Qt::Key_Tab, QStringLiteral("\t")}},
+        {QStringLiteral("Escape"), {Qt::Key_Escape, QStringLiteral("\x1b")}},
+    };
+    const auto press = [](int key, const QString& text) {
+        for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
+            QWindowSystemInterface::handleKeyEvent<QWindowSystemInterface::SynchronousDelivery>(
+                nullptr, type, key, Qt::NoModifier, text);
+    };
+    const QString text = QString::fromStdString(utf8);
+    if (const auto key = named.constFind(text); key != named.cend()) {
+        press(key->first, key->second);
+        return;
+    }
+    for (const QChar c : text)
+        press(c.isLetterOrNumber() && c.unicode() < 128 ? c.toUpper().unicode() : Qt::Key_unknown,
+              QString(c));
+}
+
+}  // namespace
+
+EMSCRIPTEN_BINDINGS(drill_page) {
+    emscripten::function("drillTasto", &typed);
+}
 
 void prepareSystem() {
     for (const char* face : {"LiberationSans-Regular", "LiberationSans-Bold",
@@ -22,10 +101,16 @@ void prepareSystem() {
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
     // Closing the start window closes them all: the program ends, as on the desktop.
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qGuiApp, endProgram);
+    // A tablet's keyboard: opened by a tap on a text box, let go when the focus leaves text.
+    qApp->installEventFilter(new TapOnText(qApp));
+    QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
+        if (!takesText(now))
+            drill_keyboard(0);
+    });
 }
 
 void endProgram() {
-    // Once the windows have gone (they are deleted when control is back in the event loop), the
-    // program's module ends and the page says so.
-    QTimer::singleShot(0, [] { emscripten_force_exit(0); });
+    // The page shows the end and offers nothing more; the program's windows are gone (deleted
+    // when control is back in the event loop), and it waits for nothing.
+    drill_session_ended();
 }

@@ -47,8 +47,15 @@ QPageLayout::Orientation orientationFor(const QSizeF& inches, QPageLayout layout
 PagePrinter::PagePrinter() = default;
 
 PagePrinter::~PagePrinter() {
+    abandonDocument();
+}
+
+void PagePrinter::abandonDocument() {
     if (document_ == Document::Open)
         painter_->end();
+    painter_.reset();
+    device_.reset();
+    document_ = Document::NotStarted;
 }
 
 QFont PagePrinter::font() const {

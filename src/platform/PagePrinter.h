@@ -66,6 +66,9 @@ class PagePrinter : public Printer {
     virtual bool deliver(QPagedPaintDevice& device, bool ended) = 0;
     // The page device of the document now open; none between documents.
     QPagedPaintDevice* device() const { return device_.get(); }
+    // Ends the document now open, if any, sending nothing: for a subclass whose device writes
+    // into a member of its own, before that member is gone.
+    void abandonDocument();
 
   private:
     static constexpr double kDefaultFontSize = 10.0;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <vector>
 
@@ -72,7 +73,11 @@ int QtDialogs::minimumWidth(const QString& title) {
 
 int QtDialogs::messageBox(const QString& text, int style, const QString& title) {
     const std::vector<Button> buttons = buttonsOf(style);
-    Riquadro box(QApplication::activeWindow(), buttons.size() > 1);
+    // The window the pupil was in: the box stands over it, and hands the keys back to it.
+    QPointer<QWidget> owner = QApplication::activeWindow();
+    if (!owner && QApplication::focusWidget())
+        owner = QApplication::focusWidget()->window();
+    Riquadro box(owner, buttons.size() > 1);
     box.setWindowTitle(title.isEmpty() ? kTitoloProgramma : title);
     box.setIcon(iconOf(style));
     box.setTextFormat(Qt::PlainText);
@@ -94,6 +99,15 @@ int QtDialogs::messageBox(const QString& text, int style, const QString& title) 
     }
 
     box.exec();
+    // The window beneath active again, so that the pupil types on without a click: not every
+    // desktop gives the activation back when a box closes (a browser page gives it to none, a
+    // busy Wine may give it late), and a window activated again puts the focus back where it
+    // stood. What the caller does next (the focus on another control, another window in front)
+    // comes after this, in order.
+    if (owner && owner->isVisible()) {
+        owner->raise();
+        owner->activateWindow();
+    }
     for (std::size_t i = 0; i < widgets.size(); ++i) {
         if (box.clickedButton() == widgets[i])
             return buttons[i].code;

@@ -8,10 +8,9 @@
 // The context is made and resumed inside the call, that is inside the pupil's gesture.
 // clang-format off
 EM_JS(void, drill_play_sound, (const char* name, const unsigned char* data, int size), {
-    const Context = globalThis.AudioContext || globalThis.webkitAudioContext;
-    if (!Context)
+    if (!globalThis.AudioContext)
         return;
-    const audio = Module.drillAudio || (Module.drillAudio = {context: new Context(), sounds: {}});
+    const audio = Module.drillAudio || (Module.drillAudio = {context: new AudioContext(), sounds: {}});
     if (audio.context.state === 'suspended')
         audio.context.resume();
     const start = function(buffer) {

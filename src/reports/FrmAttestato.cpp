@@ -23,12 +23,16 @@ const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
 
 }  // namespace
 
+QSize FrmAttestato::area() {
+    return {twips(12000), twips(9000)};
+}
+
 FrmAttestato::FrmAttestato(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent)
     : QWidget(parent), stato_(stato), platform_(platform), finestre_(finestre) {
     setObjectName(QStringLiteral("FrmAttestato"));
     setWindowTitle(QStringLiteral("Form1"));
     impostaSfondo(this, vbColor(0x00C0C0FF));
-    resize(twips(12000), twips(9000));
+    resize(area());
 
     Frame2_ = nuovoPannello(this, QStringLiteral("Frame2"), vbColor(0x00C0C0FF));
     posiziona(Frame2_, 1830, 465, 6090, 8460);

@@ -16,6 +16,9 @@ class FrmAttestato : public QWidget {
   public:
     FrmAttestato(Modulo1& stato, Platform& platform, Finestre& finestre, QWidget* parent = nullptr);
 
+    // The window's area, 800 x 600 logical pixels: the largest of the program's windows.
+    static QSize area();
+
     // Fills the sheet from the session as it stands now; runs at every activation of the
     // window (and when it is shown, for platforms that do not activate windows by themselves).
     void Form_Activate();

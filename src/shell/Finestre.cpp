@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "exercise/FrmOperativoMeno.h"
+#include "platform/ScreenFit.h"
 #include "platform/SystemServices.h"
 #include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
@@ -48,9 +49,34 @@ void posizionaLaPrimaVolta(QWidget& finestra) {
         posizioneIniziale(schermo->availableGeometry(), finestra.size(), corniceDelleAltre()));
 }
 
+// The frame round a window, title bar and borders together, as the desktops the program runs
+// on draw it at their own scale: Windows 10 and 11 (a title bar of about 31 logical pixels and
+// borders), openbox, Wine's desktop, and the title bars Qt draws in a page stay within it.
+constexpr QSize kCornice(16, 40);
+
 }  // namespace
 
-Finestre::Finestre(Modulo1& stato, Platform& platform) : stato_(stato), platform_(platform) {}
+Finestre::Finestre(Modulo1& stato, Platform& platform) : stato_(stato), platform_(platform) {
+    if (const QScreen* schermo = QGuiApplication::primaryScreen())
+        QObject::connect(schermo, &QScreen::availableGeometryChanged, &schermo_,
+                         [this](const QRect& disponibile) { rientra(disponibile); });
+}
+
+void Finestre::adattaAlloSchermo() {
+    fitToScreen(FrmAttestato::area(), kCornice);
+}
+
+void Finestre::rientra(const QRect& disponibile) {
+    QWidget* const aperte[] = {inizio_, valutazione_, operativo_, stampa_, attestato_};
+    for (QWidget* finestra : aperte) {
+        if (!finestra || !finestra->isVisible() || finestra->isMaximized())
+            continue;
+        const QRect cornice = finestra->frameGeometry();
+        const QPoint posto = posizioneDentro(disponibile, cornice);
+        if (posto != cornice.topLeft())
+            finestra->move(posto);
+    }
+}
 
 Finestre::~Finestre() {
     // Windows still open when the registry goes (the end of a run or of a test).

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QWidget>
 
@@ -38,6 +39,11 @@ class Finestre {
     FrmStampa* stampaSeCaricato() const;
     FrmAttestato* attestatoSeCaricato() const;
 
+    // Scales the whole program down where the screen is too small for its largest window, the
+    // certificate, with the frame a desktop puts round it: every window then fits the screen
+    // whole. Call it once, after the QApplication and before any window.
+    static void adattaAlloSchermo();
+
     // Shows a window, not modal, and brings it to the front. The first time, the window opens
     // centred on the screen's free area; later it stays where the pupil moved it.
     static void mostra(QWidget& finestra);
@@ -49,6 +55,8 @@ class Finestre {
   private:
     template <class W>
     W& accedi(QPointer<W>& slot);
+    // Brings the open windows back inside the screen's free area when it changes.
+    void rientra(const QRect& disponibile);
 
     Modulo1& stato_;
     Platform& platform_;
@@ -58,4 +66,6 @@ class Finestre {
     QPointer<FrmOperativoMeno> operativo_;
     QPointer<FrmStampa> stampa_;
     QPointer<FrmAttestato> attestato_;
+    // The receiver of the screen's changes, gone with the registry.
+    QObject schermo_;
 };

@@ -18,3 +18,11 @@ QPoint posizioneIniziale(const QRect& disponibile, const QSize& finestra, const 
     return {centrata(disponibile.left(), disponibile.width(), esterno.width()),
             centrata(disponibile.top(), disponibile.height(), esterno.height())};
 }
+
+QPoint posizioneDentro(const QRect& disponibile, const QRect& cornice) {
+    const auto dentro = [](int inizio, int spazio, int posto, int lunghezza) {
+        return std::max(inizio, std::min(posto, inizio + spazio - lunghezza));
+    };
+    return {dentro(disponibile.left(), disponibile.width(), cornice.left(), cornice.width()),
+            dentro(disponibile.top(), disponibile.height(), cornice.top(), cornice.height())};
+}

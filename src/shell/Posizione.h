@@ -11,3 +11,8 @@
 // beyond its edges. A frame larger than that area keeps its top left corner in it, so that the
 // title bar and the first controls stay within reach.
 QPoint posizioneIniziale(const QRect& disponibile, const QSize& finestra, const QMargins& cornice);
+
+// Where a window already placed goes when the free area changes (a tablet turned, a smaller
+// screen): the top left corner of its frame `cornice` moved the least that brings the frame inside
+// `disponibile`; a frame larger than the area keeps its top left corner in it.
+QPoint posizioneDentro(const QRect& disponibile, const QRect& cornice);

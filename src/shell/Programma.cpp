@@ -9,6 +9,7 @@
 void preparaApplicazione(QApplication& app, QTranslator& traduzioni) {
     prepareSystem();
     preparaAspetto();
+    Finestre::adattaAlloSchermo();
     QApplication::setApplicationName(QStringLiteral("rovororezovered"));
     // Qt's texts where Qt keeps them, or else those the program carries in its resources.
     for (const QString& cartella :

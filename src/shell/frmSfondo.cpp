@@ -56,6 +56,15 @@ void frmSfondo::Form_DblClick() {
     Finestre::mostra(finestre_.inizio());
 }
 
+void frmSfondo::changeEvent(QEvent* evento) {
+    // Activated (pressed, tapped, its title bar touched): back beneath the others. Where the
+    // system raises whatever window is activated and keeps none on the bottom (a browser page
+    // does so), it would otherwise cover the exercise window and every other one.
+    if (evento->type() == QEvent::ActivationChange && isActiveWindow())
+        lower();
+    QWidget::changeEvent(evento);
+}
+
 void frmSfondo::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         Form_Click();

@@ -18,6 +18,7 @@ class frmSfondo : public QWidget {
     void Form_DblClick();
 
   protected:
+    void changeEvent(QEvent* evento) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* finestra, QEvent* evento) override;

@@ -28,3 +28,15 @@ TEST(Posizione, CentredOnTheFreeAreaAndNeverBeyondIt) {
     // Exactly as large as the free area: it fills it.
     EXPECT_EQ(posizioneIniziale({0, 0, 1024, 768}, {1022, 747}, openbox), QPoint(0, 0));
 }
+
+// When the free area changes under a window already placed (a tablet turned upright), the window
+// moves the least that brings its frame inside; one that is inside stays where it is.
+TEST(Posizione, AWindowPlacedComesBackInsideTheFreeAreaByTheShortestWay) {
+    // The certificate placed on a landscape page, then the page turned upright.
+    EXPECT_EQ(posizioneDentro({0, 0, 830, 1106}, {400, 60, 810, 630}), QPoint(20, 60));
+    EXPECT_EQ(posizioneDentro({0, 0, 830, 1106}, {0, 600, 810, 630}), QPoint(0, 476));
+    EXPECT_EQ(posizioneDentro({0, 0, 1024, 768}, {100, 50, 810, 630}), QPoint(100, 50));
+    // Above or left of the area, and larger than it: the top left corner in it.
+    EXPECT_EQ(posizioneDentro({0, 28, 1024, 740}, {-30, 0, 400, 300}), QPoint(0, 28));
+    EXPECT_EQ(posizioneDentro({0, 0, 640, 480}, {200, 100, 810, 630}), QPoint(0, 0));
+}

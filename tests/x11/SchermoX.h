@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRect>
+#include <cstdlib>
 #include <QTest>
 #include <QWidget>
 
@@ -13,7 +14,8 @@ struct ServerDelTest {
 
 // The frame round `finestra` once the window manager has mapped and framed it, and the program
 // has heard of it as a pupil's program would have by the time the pupil acts again (waits up to
-// five seconds); empty if it never is.
+// five seconds), in the program's logical pixels (the X server's, divided by the program's
+// scale); empty if it never is.
 inline QRect corniceDi(const QWidget& finestra) {
     QRect cornice;
     const bool inquadrata = QTest::qWaitFor(
@@ -24,7 +26,17 @@ inline QRect corniceDi(const QWidget& finestra) {
         5000);
     if (!inquadrata)
         return {};
+    const qreal scala = finestra.devicePixelRatioF();
+    const QRect logica(qRound(cornice.x() / scala), qRound(cornice.y() / scala),
+                       qRound(cornice.width() / scala), qRound(cornice.height() / scala));
     // Qt learns of the frame from events that may still be on their way.
-    (void)QTest::qWaitFor([&] { return finestra.frameGeometry() == cornice; }, 2000);
-    return cornice;
+    (void)QTest::qWaitFor(
+        [&] {
+            const QRect qt = finestra.frameGeometry();
+            return (qt.topLeft() - logica.topLeft()).manhattanLength() <= 2 &&
+                   std::abs(qt.width() - logica.width()) <= 1 &&
+                   std::abs(qt.height() - logica.height()) <= 1;
+        },
+        2000);
+    return logica;
 }

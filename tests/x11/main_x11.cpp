@@ -3,13 +3,16 @@
 #include <iostream>
 
 #include "shell/Aspetto.h"
+#include "shell/Finestre.h"
 #include "support/ServerX.h"
 #include "x11/SchermoX.h"
 
 ServerX* ServerDelTest::server = nullptr;
 
 // Test main for the windows on a real X server: a private Xvfb with openbox, of the size given
-// by --schermo WxH (1024x768 where not given), then a QApplication on it, then every test.
+// by --schermo WxH (1024x768 where not given), then a QApplication on it at the program's scale
+// for that screen (QT_SCALE_FACTOR in the environment stands for a desktop's display scaling),
+// then every test.
 int main(int argc, char* argv[]) {
     QSize schermo(1024, 768);
     for (int i = 1; i + 1 < argc; ++i) {
@@ -33,6 +36,7 @@ int main(int argc, char* argv[]) {
     {
         QApplication app(argc, argv);
         preparaAspetto();
+        Finestre::adattaAlloSchermo();
         testing::InitGoogleTest(&argc, argv);
         esito = RUN_ALL_TESTS();
     }
