@@ -13,27 +13,55 @@
   const tastiera = document.getElementById('tastiera');
   let inCorso = false;
 
-  // The page at least as large as the program's largest window, the certificate (800 x 600)
-  // with the title bar and borders Qt draws: a narrower tablet (768 or 800 pixels upright) shows
-  // a wider page, zoomed out to fit; turned, the page follows. Browsers on a desktop keep their
-  // own size.
-  const kLarghezza = 830;
-  const kAltezza = 670;
-  const vista = document.querySelector('meta[name=viewport]');
+  // Every window whole on any page: where the page is smaller than the program's largest window,
+  // the certificate (800 x 600) with the title bar and borders Qt draws, the canvas is made that
+  // much larger and shown scaled down to the page. Qt keeps drawing at the device's own scale, the
+  // only one it draws widgets right at; it reads the canvas's size, unscaled, from
+  // getBoundingClientRect, and the places of touches, which the browser gives on the page as
+  // shown, are brought back to the canvas's own pixels. Turned, the page follows.
+  const kLarghezza = 816;
+  const kAltezza = 640;
+  let scala = 1;
   function adattaPagina() {
-    const verticale = window.matchMedia('(orientation: portrait)').matches;
-    const corto = Math.min(screen.width, screen.height);
-    const lungo = Math.max(screen.width, screen.height);
-    const larghezza = verticale ? corto : lungo;
-    const rapporto = window.innerWidth / Math.max(1, window.innerHeight);
-    const serve = Math.ceil(Math.max(kLarghezza, kAltezza * rapporto));
-    const contenuto = serve > larghezza ? 'width=' + serve : 'width=device-width';
-    if (vista.content !== contenuto)
-      vista.content = contenuto;
+    const larghezza = window.innerWidth;
+    const altezza = window.innerHeight;
+    scala = Math.min(1, larghezza / kLarghezza, altezza / kAltezza);
+    tela.style.width = Math.floor(larghezza / scala) + 'px';
+    tela.style.height = Math.floor(altezza / scala) + 'px';
+    tela.style.transform = scala < 1 ? 'scale(' + scala + ')' : '';
   }
   adattaPagina();
   window.addEventListener('resize', adattaPagina);
-  window.addEventListener('orientationchange', adattaPagina);
+  const rettangolo = Element.prototype.getBoundingClientRect;
+  tela.getBoundingClientRect = function () {
+    const r = rettangolo.call(tela);
+    return new DOMRect(r.left, r.top, r.width / scala, r.height / scala);
+  };
+  function toccoRiportato(evento) {
+    if (scala === 1 || evento.target !== tela || evento.drillRiportato)
+      return;
+    evento.stopImmediatePropagation();
+    evento.preventDefault();
+    const r = rettangolo.call(tela);
+    const riporta = function (t) {
+      const x = r.left + (t.clientX - r.left) / scala;
+      const y = r.top + (t.clientY - r.top) / scala;
+      return new Touch({identifier: t.identifier, target: tela, clientX: x, clientY: y,
+                        pageX: x, pageY: y, screenX: t.screenX, screenY: t.screenY});
+    };
+    const copia = new TouchEvent(evento.type, {
+      bubbles: true, cancelable: true,
+      touches: Array.from(evento.touches, riporta),
+      targetTouches: Array.from(evento.targetTouches, riporta),
+      changedTouches: Array.from(evento.changedTouches, riporta),
+      ctrlKey: evento.ctrlKey, shiftKey: evento.shiftKey, altKey: evento.altKey,
+      metaKey: evento.metaKey,
+    });
+    copia.drillRiportato = true;
+    tela.dispatchEvent(copia);
+  }
+  for (const tipo of ['touchstart', 'touchmove', 'touchend', 'touchcancel'])
+    window.addEventListener(tipo, toccoRiportato, {capture: true, passive: false});
 
   // The share of the program downloaded so far: its WebAssembly is read as it arrives, counted
   // against its size (the page carries it: a server that compresses does not say it), and handed
@@ -79,7 +107,7 @@
     avanzamento.style.display = 'none';
     dettaglio.textContent = perche || '';
     attesa.style.display = 'block';
-    tela.style.display = 'none';
+    tela.style.visibility = 'hidden';
     tastiera.blur();
   }
   function errore(perche) {
@@ -168,13 +196,9 @@
   function avvia() {
     const caricatore = QtLoader({
       canvasElements: [tela],
-      // The program's own text boxes take a tablet's keyboard through the page (above).
-      environment: {QT_IM_MODULE: 'none'},
       showLoader: function (fase) {
         if (fase === 'Compiling')
           stato.textContent = 'Preparazione del programma…';
-        attesa.style.display = 'block';
-        tela.style.display = 'none';
       },
       showError: function (perche) {
         mostra('Il programma non si è avviato: ' + perche);
@@ -187,7 +211,6 @@
       },
       showCanvas: function () {
         attesa.style.display = 'none';
-        tela.style.display = 'block';
         inCorso = true;
         window.addEventListener('beforeunload', trattieni);
         // The keys go to the program from the start: the name is typed at once.

@@ -5,15 +5,21 @@
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPointingDevice>
+#include <QWidget>
 #include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
 #include <string>
 
+#include "platform/ScreenFit.h"
 #include "platform/SystemServices.h"
 
 namespace {
+
+// Read by Qt's platform as the application starts, so set before it: Qt's own input context for
+// touch devices stays off, and the page's element takes a tablet's keyboard (below) instead.
+[[maybe_unused]] const bool kPageKeyboard = qputenv("QT_IM_MODULE", "none");
 
 // The page's side (pagina.js): the end of the session told, and its element that takes a
 // tablet's on-screen keyboard focused or let go.
@@ -37,21 +43,29 @@ bool takesText(const QWidget* widget) {
     return widget && widget->isEnabled() && widget->testAttribute(Qt::WA_InputMethodEnabled);
 }
 
-// A tap (a touch, which Qt hands to the widgets as a click) on the text box that has the focus
+// What a finger does that Qt 6.4 in a page does only for a mouse: a tap on a window brings it to
+// the front and makes it active, as a click does. And a tap on the text box that has the focus
 // opens the on-screen keyboard: the page may focus its element only while the finger is on the
-// screen, so it is asked here, as the tap is delivered.
-class TapOnText final : public QObject {
+// screen, so it is asked here, as the tap is delivered (Qt hands a touch to the widgets as a
+// click).
+class Touch final : public QObject {
   public:
     using QObject::QObject;
 
   protected:
     bool eventFilter(QObject* receiver, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            const auto* device = static_cast<QMouseEvent*>(event)->pointingDevice();
-            const auto* widget = qobject_cast<QWidget*>(receiver);
-            if (device && device->type() == QInputDevice::DeviceType::TouchScreen &&
-                takesText(widget) && widget->hasFocus())
-                drill_keyboard(1);
+        const bool press = event->type() == QEvent::MouseButtonPress;
+        if (!press && event->type() != QEvent::MouseButtonRelease)
+            return false;
+        const auto* device = static_cast<QMouseEvent*>(event)->pointingDevice();
+        auto* widget = qobject_cast<QWidget*>(receiver);
+        if (!widget || !device || device->type() != QInputDevice::DeviceType::TouchScreen)
+            return false;
+        if (press && !widget->isActiveWindow()) {
+            widget->window()->raise();
+            widget->window()->activateWindow();
+        } else if (!press && takesText(widget) && widget->hasFocus()) {
+            drill_keyboard(1);
         }
         return false;
     }
@@ -101,8 +115,9 @@ void prepareSystem() {
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
     // Closing the start window closes them all: the program ends, as on the desktop.
     QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qGuiApp, endProgram);
-    // A tablet's keyboard: opened by a tap on a text box, let go when the focus leaves text.
-    qApp->installEventFilter(new TapOnText(qApp));
+    // A finger as a mouse; a tablet's keyboard, opened by a tap on a text box and let go when the
+    // focus leaves text.
+    qApp->installEventFilter(new Touch(qApp));
     QObject::connect(qApp, &QApplication::focusChanged, qApp, [](QWidget*, QWidget* now) {
         if (!takesText(now))
             drill_keyboard(0);
@@ -113,4 +128,12 @@ void endProgram() {
     // The page shows the end and offers nothing more; the program's windows are gone (deleted
     // when control is back in the event loop), and it waits for nothing.
     drill_session_ended();
+}
+
+
+double fitToScreen(QSize, QSize) {
+    // The page makes the room: where it is smaller than the largest window, its canvas is larger
+    // and shown scaled down to it (pagina.js). Qt 6.4 in a page draws its widgets wrongly at a
+    // scale below one, whether its own or the page's zoom.
+    return 1.0;
 }

@@ -10,7 +10,7 @@ double fitToScreen(QSize window, QSize frame) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen || window.isEmpty())
         return 1.0;
-    const QRect area = screen->availableGeometry();
+    const QSize area = screen->availableGeometry().size();
     const double fit = std::min(double(area.width() - frame.width()) / window.width(),
                                 double(area.height() - frame.height()) / window.height());
     // In steps of a twentieth, down: a few scales, each drawn alike every time.

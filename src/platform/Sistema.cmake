@@ -36,8 +36,10 @@ if(EMSCRIPTEN)
   return()
 endif()
 
-# On the desktop: Qt's launcher, and the default printer through Qt PrintSupport.
+# On the desktop: Qt's launcher, the default printer through Qt PrintSupport, and the program's
+# scale where the screen is too small for its windows.
 target_sources(drill_app PRIVATE
+  platform/ScreenFit.cpp
   platform/QtLauncher.h platform/QtLauncher.cpp
   platform/QtPrinter.h platform/QtPrinter.cpp platform/Spooler.h)
 target_link_libraries(drill_app PUBLIC Qt6::PrintSupport)

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
+#include <type_traits>
 
 #include "exercise/FrmOperativoMeno.h"
 #include "platform/ScreenFit.h"
@@ -56,9 +58,41 @@ constexpr QSize kCornice(16, 40);
 
 }  // namespace
 
-Finestre::Finestre(Modulo1& stato, Platform& platform) : stato_(stato), platform_(platform) {
+// Keeps the pupil's keys in a window: the program's windows in the order they were last active,
+// and, when one of them goes leaving no window active (a browser page then activates none, a busy
+// desktop may do it late), the last active of those still open is activated again.
+class Finestre::Custode final : public QObject {
+  public:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override {
+        auto* finestra = static_cast<QWidget*>(oggetto);
+        if (evento->type() == QEvent::WindowActivate) {
+            attive_.removeAll(finestra);
+            attive_.append(finestra);
+        } else if (evento->type() == QEvent::Hide) {
+            QTimer::singleShot(0, this, [this] { riattiva(); });
+        }
+        return false;
+    }
+
+  private:
+    void riattiva() {
+        const QWidget* attiva = QApplication::activeWindow();
+        if ((attiva && attiva->isVisible()) || QApplication::activeModalWidget())
+            return;
+        for (auto it = attive_.crbegin(); it != attive_.crend(); ++it)
+            if (*it && (*it)->isVisible()) {
+                (*it)->activateWindow();
+                return;
+            }
+    }
+
+    QList<QPointer<QWidget>> attive_;
+};
+
+Finestre::Finestre(Modulo1& stato, Platform& platform)
+    : stato_(stato), platform_(platform), custode_(std::make_unique<Custode>()) {
     if (const QScreen* schermo = QGuiApplication::primaryScreen())
-        QObject::connect(schermo, &QScreen::availableGeometryChanged, &schermo_,
+        QObject::connect(schermo, &QScreen::availableGeometryChanged, custode_.get(),
                          [this](const QRect& disponibile) { rientra(disponibile); });
 }
 
@@ -95,6 +129,9 @@ W& Finestre::accedi(QPointer<W>& slot) {
         finestra->setAttribute(Qt::WA_DeleteOnClose);
         finestra->setObjectName(QString::fromLatin1(W::staticMetaObject.className()));
         slot = finestra;
+        // The keys go back to the program's windows, never to the background.
+        if constexpr (!std::is_same_v<W, frmSfondo>)
+            finestra->installEventFilter(custode_.get());
         if constexpr (requires { finestra->Form_Load(); })
             finestra->Form_Load();
     }

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QObject>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 
 struct Modulo1;
 struct Platform;
@@ -66,6 +66,7 @@ class Finestre {
     QPointer<FrmOperativoMeno> operativo_;
     QPointer<FrmStampa> stampa_;
     QPointer<FrmAttestato> attestato_;
-    // The receiver of the screen's changes, gone with the registry.
-    QObject schermo_;
+    // Watches the windows and the screen for the registry (Finestre.cpp), and goes with it.
+    class Custode;
+    std::unique_ptr<Custode> custode_;
 };

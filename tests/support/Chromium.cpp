@@ -74,9 +74,7 @@ Chromium::Chromium(int larghezza, int altezza) {
     comando("Page.enable");
     comando("Runtime.enable");
     comando("Network.enable");
-    comando(
-        "Emulation.setDeviceMetricsOverride",
-        {{"width", larghezza}, {"height", altezza}, {"deviceScaleFactor", 1}, {"mobile", false}});
+    dispositivo(larghezza, altezza, false);
     comando("Browser.setDownloadBehavior",
             {{"behavior", "allow"}, {"downloadPath", download()}, {"eventsEnabled", true}});
 }
@@ -157,7 +155,7 @@ void Chromium::tasti(const QStringList& nomi) {
         const char* testo;
     };
     static const Speciale speciali[] = {
-        {"Enter", 13, "\r"}, {"Tab", 9, ""}, {"Escape", 27, ""}, {"Backspace", 8, ""}};
+        {"Enter", 13, "\r"}, {"Tab", 9, ""}, {"Escape", 27, ""}};
     for (const QString& nome : nomi) {
         QJsonObject tasto{{"key", nome}};
         if (nome.size() == 1) {
@@ -182,6 +180,28 @@ void Chromium::tasti(const QStringList& nomi) {
         comando("Input.dispatchKeyEvent", su);
         QTest::qWait(40);
     }
+}
+
+void Chromium::tocca(QPoint punto) {
+    const QJsonArray dito{QJsonObject{{"x", punto.x()}, {"y", punto.y()}}};
+    comando("Input.dispatchTouchEvent", {{"type", "touchStart"}, {"touchPoints", dito}});
+    comando("Input.dispatchTouchEvent", {{"type", "touchEnd"}, {"touchPoints", QJsonArray()}});
+    QTest::qWait(60);
+}
+
+void Chromium::dispositivo(int larghezza, int altezza, bool tablet) {
+    const bool verticale = altezza > larghezza;
+    comando("Emulation.setTouchEmulationEnabled", {{"enabled", tablet}, {"maxTouchPoints", 5}});
+    comando("Emulation.setDeviceMetricsOverride",
+            {{"width", larghezza},
+             {"height", altezza},
+             {"screenWidth", larghezza},
+             {"screenHeight", altezza},
+             {"deviceScaleFactor", 1},
+             {"mobile", tablet},
+             {"screenOrientation",
+              QJsonObject{{"type", verticale ? "portraitPrimary" : "landscapePrimary"},
+                          {"angle", verticale ? 0 : 90}}}});
 }
 
 ServerWeb::ServerWeb(const QString& cartella) {

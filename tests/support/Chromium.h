@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QJsonObject>
 #include <QList>
+#include <QPoint>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -42,6 +43,12 @@ class Chromium {
     // Keys pressed and released one after the other, by their DOM names: "a", "7", "Enter",
     // "Tab", "Escape"...
     void tasti(const QStringList& nomi);
+    // A tap of a finger at `punto` (the page's pixels as shown), as a touch screen gives it.
+    void tocca(QPoint punto);
+    // The page shown as on a device of `larghezza` x `altezza` pixels: a tablet (touch, the
+    // page's viewport read as a mobile browser reads it, upright or on its side as its sides
+    // say), or else a desktop browser's window.
+    void dispositivo(int larghezza, int altezza, bool tablet);
     // The folder downloads go into.
     QString download() const { return profilo_.filePath("download"); }
 

@@ -5,8 +5,10 @@
 #include <QJsonDocument>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
+#include "platform/Twips.h"
 #include "support/Chromium.h"
 #include "support/InizioDisegnato.h"
 #include "support/ProcessoFiglio.h"
@@ -68,8 +70,60 @@ bool domanda(const QImage& im) {
 bool resoconto(const QImage& im) {
     return quanti(im, qRgb(128, 255, 255)) > 150000;
 }
+const QRgb kColoreAttestato = qRgb(255, 192, 192);
 bool attestatoDavanti(const QImage& im) {
-    return quanti(im, qRgb(255, 192, 192)) > 200000;
+    return quanti(im, kColoreAttestato) > 200000;
+}
+// The instruction at the foot of the exercise window.
+const QRgb kColoreIstruzione = qRgb(192, 255, 255);
+
+// A picture of the page saved for whoever reads a failure: where it is.
+std::string salva(const QImage& im, const char* nome) {
+    const QString file = QDir::temp().filePath(QStringLiteral("web_tests-%1.png").arg(nome));
+    im.save(file);
+    return file.toStdString();
+}
+
+std::string zona(const QRect& r) {
+    return QStringLiteral("%1x%2+%3+%4 ").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()).toStdString();
+}
+
+// Whether the zone of `colore` stands whole in the page: none of it at the page's edges, and its
+// sides in the proportion `rapporto` (width to height) of the control or window it paints.
+bool intera(const QImage& im, QRgb colore, double rapporto) {
+    const QRect zona = schermo::zonaDelColore(im, colore);
+    return zona.width() > 40 && zona.left() > 0 && zona.top() > 0 &&
+           zona.right() < im.width() - 1 && zona.bottom() < im.height() - 1 &&
+           std::abs(zona.width() / rapporto - zona.height()) <= 2 + zona.height() * 0.03;
+}
+
+// The pages of the devices a school has: tablets upright and on their side (the page read as a
+// mobile browser reads it), and the windows of desktop browsers. Each is shown in turn, the
+// tablets turned from one way to the other, and `whole` must hold of what the page shows.
+template <class Whole>
+void inOgniPagina(Chromium& browser, Whole whole, const char* cosa) {
+    const struct {
+        int larghezza, altezza;
+        bool tablet;
+    } pagine[] = {{1024, 768, true}, {768, 1024, true}, {800, 1280, true}, {1280, 800, true},
+                  {1920, 1080, false}, {1024, 768, true}};
+    for (const auto& p : pagine) {
+        browser.dispositivo(p.larghezza, p.altezza, p.tablet);
+        QImage im;
+        const bool intera = QTest::qWaitFor([&] { return whole(im = browser.schermata()); }, 10000);
+        const QString pagina = QStringLiteral("%1-%2x%3").arg(cosa).arg(p.larghezza).arg(p.altezza);
+        EXPECT_TRUE(intera) << cosa << " not whole on a page of " << p.larghezza << "x"
+                            << p.altezza << ": " << salva(im, qPrintable(pagina)) << " "
+                            << zona(schermo::zonaDelColore(im, qRgb(250, 250, 200)))
+                            << zona(schermo::zonaDelColore(im, kColoreIstruzione));
+    }
+    browser.dispositivo(1024, 768, false);
+}
+
+// A point of the exercise window, in twips as the window places its controls, from the top left
+// of its body in the mode's colour (the window's whole width, from 1080 twips down).
+QPoint nelPannello(const QRect& pannello, double left, double top) {
+    return pannello.topLeft() + QPoint(twips(left), twips(top - 1080));
 }
 
 // The text of a PDF file, by poppler's pdftotext.
@@ -81,20 +135,25 @@ QString testoPdf(const QString& file) {
     return testo;
 }
 
-// A picture of the page saved for whoever reads a failure: where it is.
-std::string salva(const QImage& im, const char* nome) {
-    const QString file = QDir::temp().filePath(QStringLiteral("web_tests-%1.png").arg(nome));
-    im.save(file);
-    return file.toStdString();
-}
-
 class NelBrowser : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(server_.pronto()) << server_.errore().toStdString();
         ASSERT_TRUE(browser_.pronto()) << browser_.errore().toStdString();
         browser_.comando("Page.addScriptToEvaluateOnNewDocument", {{"source", kContaSuoni}});
+    }
+
+    // The page loaded, and the start window drawn on it.
+    void apriIlProgramma() {
         ASSERT_TRUE(browser_.apri(server_.indirizzo() + "index.html"));
+        const QImage inizio = attendi(disegnato, 60000);
+        ASSERT_TRUE(disegnato(inizio)) << "the start window was not drawn: "
+                                       << salva(inizio, "inizio") << console().toStdString();
+    }
+
+    // The text the page shows in place of the program, and below it.
+    QString avviso() {
+        return browser_.valuta("document.querySelector('#stato').textContent").toString();
     }
 
     // Waits until `condizione` holds for what the page shows (at most `ms`); the last picture.
@@ -144,13 +203,31 @@ class NelBrowser : public testing::Test {
     Chromium browser_{1024, 768};
 };
 
-TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKept) {
+TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothingSentOrKept) {
     // The start window in front of the background, with the keys in its name box.
-    const QImage inizio = attendi(disegnato, 60000);
-    ASSERT_TRUE(disegnato(inizio))
-        << "the start window was not drawn: " << salva(inizio, "inizio") << console().toStdString();
+    ASSERT_NO_FATAL_FAILURE(apriIlProgramma());
     const qsizetype caricata = browser_.eventi().size();
-    browser_.tasti({"L", "u", "c", "a", "Enter"});
+
+    // Enter with the name box empty: "Introduci il nome", closed by Enter; the keys then go on
+    // into the name box, with no click.
+    const QRgb grigio = qRgb(239, 239, 239);
+    const qsizetype grigi = quanti(browser_.schermata(), grigio);
+    browser_.tasti({"Enter"});
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quanti(browser_.schermata(), grigio) > grigi + 8000; },
+                                10000))
+        << "no message for the empty name";
+    browser_.tasti({"Enter"});
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return quanti(browser_.schermata(), grigio) < grigi + 1000; }, 10000));
+    browser_.tasti({"L", "u"});
+    // The rest by a tablet's keyboard: a tap on the name box, after the letters typed, opens it,
+    // and what it types goes in.
+    const QRect nome = schermo::zonaDelColore(browser_.schermata(), qRgb(255, 192, 255));
+    browser_.tocca(nome.topLeft() + QPoint(twips(240 + 5940 - 300), twips(855 + 345)));
+    EXPECT_EQ(browser_.valuta("document.activeElement.id").toString(), "tastiera")
+        << "a tap on the name box opened no keyboard";
+    browser_.comando("Input.insertText", {{"text", "ca"}});
+    browser_.tasti({"Enter"});
     ASSERT_FALSE(schermo::zonaDelColore(
                      attendi([](const QImage& im) {
                          return !schermo::zonaDelColore(im, qRgb(255, 255, 128)).isEmpty();
@@ -161,7 +238,18 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
 
     // The first range, then forty products read off the page and typed right.
     browser_.tasti({"Enter"});
-    QImage im = attendi([](const QImage& i) { return !pannelloOperazione(i).isEmpty(); });
+    const auto conEsercizio = [](const QImage& i) { return !pannelloOperazione(i).isEmpty(); };
+    QImage im = attendi(conEsercizio);
+    // The exercise window whole on every page: its body in the mode's colour, and the instruction
+    // at its foot.
+    inOgniPagina(
+        browser_,
+        [](const QImage& i) {
+            return intera(i, qRgb(250, 250, 200), 11910.0 / (8340 - 1080)) &&
+                   intera(i, kColoreIstruzione, 10245.0 / 270);
+        },
+        "esercizio");
+    im = attendi(conEsercizio);
     for (int n = 1; n <= 40; ++n) {
         if (n == 21) {
             // Halfway, a reload (a stray F5, Ctrl+W or the back button) asks first; the pupil
@@ -179,6 +267,23 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
         QStringList cifre;
         for (const QChar c : QString::number(letti[0] * letti[1]))
             cifre << QString(c);
+        if (n <= 2) {
+            // By finger alone: the keypad's digits, "V e r i f i c a", the next operation (in
+            // its place).
+            static const QHash<QChar, QPoint> tasto = {
+                {'1', {240, 240}},  {'2', {1020, 240}},  {'3', {1800, 240}}, {'4', {240, 690}},
+                {'5', {1020, 690}}, {'6', {1800, 690}},  {'7', {240, 1140}}, {'8', {1020, 1140}},
+                {'9', {1800, 1140}}, {'0', {240, 1605}}};
+            for (const QString& c : cifre)
+                browser_.tocca(nelPannello(pannello, 8220 + tasto[c[0]].x() + 382,
+                                           3090 + tasto[c[0]].y() + 202));
+            browser_.tocca(nelPannello(pannello, 960 + 3405, 5715 + 247));
+            im = attendi([&](const QImage& i) { return esitoScritto(i, pannello); });
+            ASSERT_TRUE(esitoScritto(im, pannello)) << "operation " << n << " not verified by touch";
+            browser_.tocca(nelPannello(pannello, 975 + 3405, 5715 + 247));
+            im = attendi([&](const QImage& i) { return !esitoScritto(i, pannello); });
+            continue;
+        }
         browser_.tasti(cifre << "Enter");
         if (n == 40)
             break;  // the question at the end covers the outcome
@@ -209,10 +314,33 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
     // page.
     browser_.tasti({"Tab", "Enter"});
     ASSERT_TRUE(attestatoDavanti(attendi(attestatoDavanti))) << "no certificate";
+    inOgniPagina(
+        browser_, [](const QImage& i) { return intera(i, kColoreAttestato, 800.0 / 600); },
+        "attestato");
+    ASSERT_TRUE(attestatoDavanti(attendi(attestatoDavanti)));
+    // A tap on the green margin brings the start window in front; the certificate stays above
+    // the background, its edges round the start window. "E S C I" there closes the start window
+    // and the background: the certificate is in front, with the keys.
+    browser_.tocca({1020, 764});
+    const auto inizioDavanti = [](const QImage& i) {
+        return !attestatoDavanti(i) && quanti(i, qRgb(0, 255, 255)) > 5000;
+    };
+    const QImage sfondo = attendi(inizioDavanti);
+    ASSERT_TRUE(inizioDavanti(sfondo)) << salva(sfondo, "sfondo");
+    QPoint bordo;
+    for (int y = 2; y < sfondo.height() - 2 && bordo.isNull(); ++y)
+        for (int x = 0; x < sfondo.width(); ++x)
+            if (quanti(sfondo.copy(x, y - 2, 1, 5), kColoreAttestato) == 5)
+                bordo = {x, y};
+    ASSERT_FALSE(bordo.isNull()) << "the background hid the certificate: " << salva(sfondo, "sfondo");
+    browser_.tocca(schermo::zonaDelColore(sfondo, qRgb(255, 224, 192)).center());
+    ASSERT_TRUE(attestatoDavanti(attendi(attestatoDavanti)));
     browser_.tasti({"Enter"});
     const QString attestato = scaricato("ATTESTATO.pdf");
     ASSERT_FALSE(attestato.isEmpty()) << "no certificate downloaded";
     EXPECT_TRUE(testoPdf(attestato).contains("OTTIMO"));
+    // The name, typed half by keys after the message and half by the tablet's keyboard.
+    EXPECT_TRUE(testoPdf(attestato).contains("Luca"));
     QString info;
     eseguiStrumento("pdfinfo", {attestato}, QProcessEnvironment::systemEnvironment(), &info);
     EXPECT_TRUE(
@@ -241,16 +369,66 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardBothPrintoutsAsPdfsAndNothingSentOrKe
     EXPECT_EQ(browser_.valuta("localStorage.length + sessionStorage.length").toInt(), 0);
     EXPECT_EQ(browser_.valuta("indexedDB.databases().then(d => d.length)").toInt(), 0);
     EXPECT_EQ(browser_.valuta("caches.keys().then(k => k.length)").toInt(), 0);
+    // No script runs but the page's files: one slipped into the page does nothing.
+    EXPECT_TRUE(browser_
+                    .valuta("const s = document.createElement('script');"
+                            "s.textContent = 'window.iniettato = 1;';"
+                            "document.body.appendChild(s); window.iniettato === undefined")
+                    .toBool());
 
-    // "FINE SESSIONE" ends the program; the page says so.
+    // "FINE SESSIONE" ends the program; the page says so, and nothing went wrong on the way.
     browser_.tasti({"Tab", "Enter"});
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(QTest::qWaitFor([&] { return avviso().startsWith("Sessione terminata"); }, 10000))
+        << avviso().toStdString();
+    QTest::qWait(500);
+    for (const QJsonObject& e : browser_.eventi())
+        EXPECT_NE(e["method"].toString(), "Runtime.exceptionThrown") << console().toStdString();
+}
+
+// On a slow school Wi-Fi the page shows how much of the program has come, and starts it; a
+// program that stops by an error is not told as the end of a session.
+TEST_F(NelBrowser, TheDownloadShowsItsProgressAndACrashIsToldApartFromTheEnd) {
+    // The page's audio broken, so that the first right answer crashes the program.
+    browser_.comando("Page.addScriptToEvaluateOnNewDocument",
+                     {{"source", "window.AudioContext = function() {"
+                                 " throw new Error('audio guasto'); };"}});
+    // About 2 Mbit/s, as a class shares a school's connection.
+    browser_.comando("Network.emulateNetworkConditions", {{"offline", false},
+                                                          {"latency", 40},
+                                                          {"downloadThroughput", 250000},
+                                                          {"uploadThroughput", 250000}});
+    ASSERT_TRUE(browser_.apri(server_.indirizzo() + "index.html"));
+    QSet<int> letti;
+    const QString quota = "document.querySelector('#avanzamento').value";
+    (void)QTest::qWaitFor(
         [&] {
-            return browser_.valuta("document.querySelector('#stato').textContent")
-                .toString()
-                .startsWith("Sessione terminata");
+            if (const int v = browser_.valuta(quota).toInt(); v > 0)
+                letti.insert(v);
+            return letti.size() >= 3;
         },
-        10000));
+        30000);
+    EXPECT_GE(letti.size(), 3) << "the progress bar did not move";
+    EXPECT_TRUE(avviso().contains(QRegularExpression(R"(\d+%)"))) << avviso().toStdString();
+    browser_.comando("Network.emulateNetworkConditions", {{"offline", false},
+                                                          {"latency", 0},
+                                                          {"downloadThroughput", -1},
+                                                          {"uploadThroughput", -1}});
+    ASSERT_TRUE(disegnato(attendi(disegnato, 60000))) << console().toStdString();
+
+    browser_.tasti({"L", "u", "c", "a", "Enter", "Enter"});
+    const QImage im = attendi([](const QImage& i) { return !pannelloOperazione(i).isEmpty(); });
+    const QList<int> letti2 = schermo::numeriRossi(im.copy(termini(pannelloOperazione(im))), 0, 140);
+    ASSERT_EQ(letti2.size(), 2) << salva(im, "crash");
+    QStringList cifre;
+    for (const QChar c : QString::number(letti2[0] * letti2[1]))
+        cifre << QString(c);
+    browser_.tasti(cifre << "Enter");
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return avviso().startsWith("Il programma si è fermato per un errore."); }, 10000))
+        << avviso().toStdString();
+    EXPECT_TRUE(browser_.valuta("document.querySelector('#dettaglio').textContent")
+                    .toString()
+                    .contains("audio guasto"));
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QUuid>
 #include <QTest>
 #include <algorithm>
 
@@ -29,6 +31,11 @@ const QString kTitolo = QStringLiteral("ROVOROREZOVERED.1");
 
 QString pacchetto(const QString& suffisso) {
     return QStringLiteral(DRILL_WINDOWS_PACKAGES "/") + kPacchetto + suffisso;
+}
+
+// A path on this machine as a Windows program names it (drive Z: is the machine's root).
+QString nativo(const QString& percorso) {
+    return "Z:" + QDir::toNativeSeparators(percorso).replace('/', '\\');
 }
 
 // The portable ZIP unpacked once for all the tests, as on a USB stick: the folder holding the
@@ -119,14 +126,12 @@ class Programma {
     explicit Programma(const QString& cartella, Desktop desktop = Desktop::GestoreDiFinestre) {
         const QString programma = cartella + "/rovororezovered.exe";
         if (desktop == Desktop::DesktopDiWine)
-            SuWine::wine->avvia(processo_, "explorer",
-                                {"/desktop=scuola,1024x768",
-                                 "Z:" + QDir::toNativeSeparators(programma).replace('/', '\\')});
+            avvia({"explorer", "/desktop=scuola,1024x768", nativo(programma)});
         else
-            SuWine::wine->avvia(processo_, programma);
-        inizio_ = schermo::cerca(kTitolo);
-        sfondo_ = schermo::cerca("Form1");
+            avvia({programma});
     }
+    // The program as `comando` starts it (a Windows program and its arguments).
+    explicit Programma(const QStringList& comando) { avvia(comando); }
     ~Programma() { fermaProcesso(processo_); }
 
     unsigned long inizio() const { return inizio_; }
@@ -169,6 +174,12 @@ class Programma {
     }
 
   private:
+    void avvia(const QStringList& comando) {
+        SuWine::wine->avvia(processo_, comando.first(), comando.mid(1));
+        inizio_ = schermo::cerca(kTitolo);
+        sfondo_ = schermo::cerca("Form1");
+    }
+
     QProcess processo_;
     unsigned long inizio_ = 0;
     unsigned long sfondo_ = 0;
@@ -270,6 +281,7 @@ QRgb barra(unsigned long id) {
 TEST(DesktopDiWine, EveryWindowComesUpInFrontAndTakesTheKeys) {
     QTemporaryDir nessuno;
     qputenv("CUPS_SERVER", QFile::encodeName(nessuno.filePath("cups.sock")));
+    const auto senzaStampante = qScopeGuard([] { qunsetenv("CUPS_SERVER"); });
     Programma programma(portatile(), Desktop::DesktopDiWine);
     ASSERT_NE(programma.inizio(), 0u)
         << programma.uscita().toStdString() << schermo::fotografia("inizio").toStdString();
@@ -291,8 +303,19 @@ TEST(DesktopDiWine, EveryWindowComesUpInFrontAndTakesTheKeys) {
     EXPECT_EQ(schermo::inCima(), programma.inizio());
     EXPECT_TRUE(QTest::qWaitFor([&] { return barra(programma.inizio()) == attiva; }, 5000));
 
-    // The name typed into the start window, the practice, the question, the report.
-    ASSERT_NE(programma.praticaIntera(), 0u) << "the report did not open";
+    // Enter with the name box empty: "Introduci il nome"; closed by Enter, it hands the keys back
+    // to the name box, where the practice below types the name.
+    schermo::tasti({"Return"});
+    ASSERT_NE(schermo::cerca("distrazione"), 0u) << schermo::fotografia("nome").toStdString();
+    schermo::tasti({"Return"});
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra(programma.inizio()) == attiva; }, 5000));
+
+    // The name typed into the start window, the practice, the question, the report: active
+    // once the question has closed.
+    const unsigned long primo = programma.praticaIntera();
+    ASSERT_NE(primo, 0u) << "the report did not open";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra(primo) == attiva; }, 5000))
+        << schermo::fotografia("resoconto").toStdString();
 
     // "STAMPA LE OPERAZIONI". The message box says why, in the words it shows: Ctrl+C copies
     // the text of a message box on Windows.
@@ -308,13 +331,119 @@ TEST(DesktopDiWine, EveryWindowComesUpInFrontAndTakesTheKeys) {
     const unsigned long resoconto = schermo::cerca("STAMPA DELLE OPERAZIONI", 30000);
     ASSERT_NE(resoconto, 0u);
     EXPECT_EQ(schermo::inCima(), resoconto);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return barra(resoconto) == attiva; }, 5000));
     schermo::tasti({"Tab", "Return"});
     const unsigned long attestato = schermo::cerca("Form1", 30000, {programma.sfondo()});
     ASSERT_NE(attestato, 0u);
     EXPECT_EQ(schermo::inCima(), attestato);
     schermo::tasti({"Tab", "Return"});
     EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
-    qunsetenv("CUPS_SERVER");
+}
+
+// The files under `cartella`, each as its path inside it and its size, in order.
+QStringList fileDi(const QString& cartella) {
+    QStringList file;
+    for (QDirIterator it(cartella, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        it.next();
+        file << QDir(cartella).relativeFilePath(it.filePath()) + " " +
+                    QString::number(it.fileInfo().size());
+    }
+    file.sort();
+    return file;
+}
+
+// Where Windows keeps the programs of "App e funzionalità", and the program's own key.
+const QString kDisinstallazioni =
+    QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall");
+const QString kChiave = QStringLiteral("HKLM\\Software\\") + kTitolo;
+
+// The program's entries in "App e funzionalità": the version of each.
+QStringList versioniInstallate() {
+    QString voci;
+    SuWine::wine->esegui("reg", {"query", kDisinstallazioni, "/s"}, &voci);
+    QStringList versioni;
+    for (const QString& voce : voci.split(QRegularExpression(R"(\r?\n\s*\r?\n)")))
+        if (voce.contains(QRegularExpression(R"(DisplayName\s+REG_SZ\s+)" + kTitolo)))
+            versioni << QRegularExpression(R"(DisplayVersion\s+REG_SZ\s+(\S+))")
+                            .match(voce)
+                            .captured(1);
+    return versioni;
+}
+
+// The same files as a package of this build, built as version `versione`: the MSI by wixl, the
+// installer by makensis, each from the source cpack filled in for this build.
+QString altraVersione(const QString& suffisso, const QString& versione, const QString& dove) {
+    const QString uscitaFile = dove + "/" + kPacchetto + "-" + versione + suffisso;
+    QString uscita;
+    if (suffisso == ".msi")
+        EXPECT_TRUE(eseguiStrumento(
+            "wixl",
+            {"-a", "x64", "-D", "Version=" + versione, "-D",
+             "ProductCode=" + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper(), "-o",
+             uscitaFile,
+             QStringLiteral(DRILL_WINDOWS_PACKAGES "/_CPack_Packages/win64/External/") +
+                 kPacchetto + ".wxs"},
+            QProcessEnvironment::systemEnvironment(), &uscita))
+            << uscita.toStdString();
+    else
+        EXPECT_TRUE(eseguiStrumento(
+            "makensis",
+            {"-V2", "-DVERSION=" + versione, "-DOUTFILE=" + uscitaFile,
+             QStringLiteral(DRILL_WINDOWS_PACKAGES "/_CPack_Packages/win64/NSIS/project.nsi")},
+            QProcessEnvironment::systemEnvironment(), &uscita))
+            << uscita.toStdString();
+    return uscitaFile;
+}
+
+// msiexec with `argomenti`, a log of every step kept in `registro`: whether it ended with 0.
+bool msiexec(const QStringList& argomenti, const QString& registro) {
+    QString uscita;
+    const bool riuscito =
+        SuWine::wine->esegui("msiexec", argomenti + QStringList{"/l*v", nativo(registro)}, &uscita);
+    EXPECT_TRUE(SuWine::wine->attendiTutti());
+    return riuscito;
+}
+
+// The MSI as a school's technician deploys it to a lab: installed silently for every user, the
+// program started from its Start-menu entry; a package of a higher version replaces it, an older
+// one and the installer are refused with nothing changed; the silent removal leaves nothing.
+TEST(PacchettoMsi, InstallsUpgradesRefusesOlderOrOtherPackagesAndRemovesEverything) {
+    QTemporaryDir lavoro;
+    const QString cartella = SuWine::wine->discoC() + "/Program Files/" + kTitolo;
+    const QString voce = SuWine::wine->discoC() +
+                         "/ProgramData/Microsoft/Windows/Start Menu/Programs/" + kTitolo + ".lnk";
+    ASSERT_TRUE(msiexec({"/i", nativo(pacchetto(".msi")), "/qn"}, lavoro.filePath("1.log")));
+    QFile registro(lavoro.filePath("1.log"));
+    ASSERT_TRUE(registro.open(QIODevice::ReadOnly));
+    const QString passi = QString::fromUtf16(
+        reinterpret_cast<const char16_t*>(registro.readAll().constData()), registro.size() / 2);
+    EXPECT_FALSE(passi.contains("Return value 3")) << passi.toStdString();
+    EXPECT_EQ(fileDi(cartella), fileDi(portatile()));
+    EXPECT_TRUE(QFile::exists(voce));
+    EXPECT_EQ(versioniInstallate(), QStringList{DRILL_VERSION});
+    {
+        Programma programma({"start", "/wait", nativo(voce)});
+        ASSERT_NE(programma.inizio(), 0u) << schermo::fotografia("msi").toStdString();
+        EXPECT_EQ(schermo::inCima(), programma.inizio());
+        premi(programma.inizio(), kEsciNome);
+        EXPECT_TRUE(programma.finitoBene());
+    }
+
+    const QString alta = altraVersione(".msi", "9.9", lavoro.path());
+    ASSERT_TRUE(msiexec({"/i", nativo(alta), "/qn"}, lavoro.filePath("2.log")));
+    EXPECT_EQ(versioniInstallate(), QStringList{"9.9"});
+    EXPECT_EQ(fileDi(cartella), fileDi(portatile()));
+    EXPECT_FALSE(msiexec({"/i", nativo(pacchetto(".msi")), "/qn"}, lavoro.filePath("3.log")));
+    EXPECT_FALSE(SuWine::wine->esegui(pacchetto("-setup.exe"), {"/S"}));
+    ASSERT_TRUE(SuWine::wine->attendiTutti());
+    EXPECT_EQ(versioniInstallate(), QStringList{"9.9"});
+    EXPECT_EQ(fileDi(cartella), fileDi(portatile()));
+
+    ASSERT_TRUE(msiexec({"/x", nativo(alta), "/qn"}, lavoro.filePath("4.log")));
+    EXPECT_FALSE(QFileInfo::exists(cartella));
+    EXPECT_FALSE(QFile::exists(voce));
+    EXPECT_EQ(versioniInstallate(), QStringList());
+    EXPECT_FALSE(SuWine::wine->esegui("reg", {"query", kChiave}));
 }
 
 TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
@@ -337,6 +466,22 @@ TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
         EXPECT_TRUE(programma.finitoBene()) << programma.uscita().toStdString();
     }
 
+    // A newer version installed over it replaces it: one entry, the same files; an older one, and
+    // the MSI package, are refused with nothing changed.
+    QTemporaryDir lavoro;
+    const QStringList installati = fileDi(cartella);
+    EXPECT_EQ(versioniInstallate(), QStringList{DRILL_VERSION});
+    ASSERT_TRUE(SuWine::wine->esegui(altraVersione("-setup.exe", "9.9", lavoro.path()), {"/S"}));
+    ASSERT_TRUE(SuWine::wine->attendiTutti());
+    EXPECT_EQ(versioniInstallate(), QStringList{"9.9"});
+    EXPECT_EQ(fileDi(cartella), installati);
+    EXPECT_TRUE(QFile::exists(voce));
+    EXPECT_FALSE(SuWine::wine->esegui(pacchetto("-setup.exe"), {"/S"}));
+    EXPECT_FALSE(msiexec({"/i", nativo(pacchetto(".msi")), "/qn"}, lavoro.filePath("msi.log")));
+    ASSERT_TRUE(SuWine::wine->attendiTutti());
+    EXPECT_EQ(versioniInstallate(), QStringList{"9.9"});
+    EXPECT_EQ(fileDi(cartella), installati);
+
     ASSERT_TRUE(SuWine::wine->esegui(cartella + "/Disinstalla.exe", {"/S"}, &uscita))
         << uscita.toStdString();
     ASSERT_TRUE(SuWine::wine->attendiTutti());
@@ -347,6 +492,7 @@ TEST(Installatore, InstallsSilentlyRunsAndUninstallsLeavingNothing) {
                .join(' ')
                .toStdString();
     EXPECT_FALSE(QFile::exists(voce));
+    EXPECT_EQ(versioniInstallate(), QStringList());
 }
 
 }  // namespace
