@@ -4,6 +4,8 @@
 # stays beside the staging folder (<name>.wxs), where another version of the package can be built
 # from the same files.
 set(root "${CPACK_TEMPORARY_DIRECTORY}")
+# wixl finds the files from the source's folder, beside the staged one, by relative paths.
+get_filename_component(staged "${root}" NAME)
 file(GLOB_RECURSE files LIST_DIRECTORIES false RELATIVE "${root}" "${root}/*")
 list(SORT files)
 set(dirs)
@@ -29,7 +31,7 @@ function(drill_msi_folder dir indent)
       get_filename_component(name "${file}" NAME)
       set_property(GLOBAL APPEND_STRING PROPERTY drill_msi_files
         "${indent}<Component Id=\"c_${id}\" Guid=\"*\" Win64=\"yes\">\n"
-        "${indent}  <File Id=\"f_${id}\" Name=\"${name}\" Source=\"${root}/${file}\" KeyPath=\"yes\"/>\n"
+        "${indent}  <File Id=\"f_${id}\" Name=\"${name}\" Source=\"${staged}/${file}\" KeyPath=\"yes\"/>\n"
         "${indent}</Component>\n")
       set_property(GLOBAL APPEND_STRING PROPERTY drill_msi_components
         "      <ComponentRef Id=\"c_${id}\"/>\n")
@@ -55,6 +57,7 @@ set(DRILL_MSI_UPGRADE_CODE "${CPACK_DRILL_MSI_UPGRADE_CODE}")
 set(source "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.wxs")
 set(msi "${CPACK_TOPLEVEL_DIRECTORY}/${CPACK_PACKAGE_FILE_NAME}.msi")
 configure_file("${CPACK_DRILL_MSI_TEMPLATE}" "${source}" @ONLY)
+configure_file("${CPACK_NSIS_MUI_ICON}" "${CPACK_TOPLEVEL_DIRECTORY}/programma.ico" COPYONLY)
 # One product code for each version, the same whenever that version is built again: a package
 # built twice installs as one product.
 string(UUID product NAMESPACE "${CPACK_DRILL_MSI_UPGRADE_CODE}" NAME "${CPACK_PACKAGE_VERSION}"

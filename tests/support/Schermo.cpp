@@ -223,9 +223,11 @@ bool rispondi(unsigned long esercizi, bool giusta) {
 
 bool clic(QPoint punto) {
     // Not "mousemove --sync": it waits for the pointer to move, forever when it is there already.
+    // The pointer then rests in the screen's corner: left on a button, it would light it up for
+    // whatever the next test reads there.
     return server->esegui(QStringLiteral("xdotool"),
                           {"mousemove", QString::number(punto.x()), QString::number(punto.y()),
-                           "sleep", "0.2", "click", "1"});
+                           "sleep", "0.2", "click", "1", "sleep", "0.1", "mousemove", "0", "0"});
 }
 
 bool tasti(const QStringList& nomi) {

@@ -42,7 +42,7 @@ QList<int> numeriRossi(const QImage& immagine, int alto, int basso);
 // where `giusta` is false, one more) and Enter, and waits until the outcome is written. Whether
 // all of that happened.
 bool rispondi(unsigned long esercizi, bool giusta = true);
-// A click of the left button at `punto` on the screen.
+// A click of the left button at `punto` on the screen; the pointer then rests in its corner.
 bool clic(QPoint punto);
 // Keys pressed one after the other, by their X names ("Return", "Tab", "1", "ctrl+c").
 bool tasti(const QStringList& nomi);

@@ -194,7 +194,8 @@ constexpr QRgb kEsciIntervalli = qRgb(255, 224, 192);
 // A button of the start window, found by its colour and clicked where the pupil sees it.
 void premi(unsigned long finestra, QRgb colore) {
     const QRect pulsante = schermo::zonaDelColore(schermo::immagine(finestra), colore);
-    ASSERT_FALSE(pulsante.isEmpty()) << "no such button on the start window";
+    ASSERT_FALSE(pulsante.isEmpty())
+        << "no such button on the start window" << schermo::fotografia("pulsante").toStdString();
     ASSERT_TRUE(schermo::clic(schermo::area(finestra).topLeft() + pulsante.center()));
 }
 
@@ -383,14 +384,14 @@ QString altraVersione(const QString& suffisso, const QString& versione, const QS
              uscitaFile,
              QStringLiteral(DRILL_WINDOWS_PACKAGES "/_CPack_Packages/win64/External/") +
                  kPacchetto + ".wxs"},
-            QProcessEnvironment::systemEnvironment(), &uscita))
+            QProcessEnvironment::systemEnvironment(), &uscita, 120000))
             << uscita.toStdString();
     else
         EXPECT_TRUE(eseguiStrumento(
             "makensis",
             {"-V2", "-DVERSION=" + versione, "-DOUTFILE=" + uscitaFile,
              QStringLiteral(DRILL_WINDOWS_PACKAGES "/_CPack_Packages/win64/NSIS/project.nsi")},
-            QProcessEnvironment::systemEnvironment(), &uscita))
+            QProcessEnvironment::systemEnvironment(), &uscita, 120000))
             << uscita.toStdString();
     return uscitaFile;
 }
@@ -410,19 +411,25 @@ bool msiexec(const QStringList& argomenti, const QString& registro) {
 TEST(PacchettoMsi, InstallsUpgradesRefusesOlderOrOtherPackagesAndRemovesEverything) {
     QTemporaryDir lavoro;
     const QString cartella = SuWine::wine->discoC() + "/Program Files/" + kTitolo;
-    const QString voce = SuWine::wine->discoC() +
-                         "/ProgramData/Microsoft/Windows/Start Menu/Programs/" + kTitolo + ".lnk";
     ASSERT_TRUE(msiexec({"/i", nativo(pacchetto(".msi")), "/qn"}, lavoro.filePath("1.log")));
     QFile registro(lavoro.filePath("1.log"));
     ASSERT_TRUE(registro.open(QIODevice::ReadOnly));
-    const QString passi = QString::fromUtf16(
-        reinterpret_cast<const char16_t*>(registro.readAll().constData()), registro.size() / 2);
+    const QString passi = QString::fromLocal8Bit(registro.readAll());
+    EXPECT_TRUE(passi.contains("Property(S): ALLUSERS = 1")) << passi.toStdString();
     EXPECT_FALSE(passi.contains("Return value 3")) << passi.toStdString();
     EXPECT_EQ(fileDi(cartella), fileDi(portatile()));
-    EXPECT_TRUE(QFile::exists(voce));
+    // Windows puts it in every user's Start menu (ALLUSERS); Wine's msiexec in its one user's.
+    QString voce;
+    for (const QString& menu :
+         {QStringLiteral("/ProgramData/Microsoft/Windows/Start Menu/Programs/"),
+          "/users/" + qEnvironmentVariable("USER", "root") +
+              "/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/"})
+        if (QFile::exists(SuWine::wine->discoC() + menu + kTitolo + ".lnk"))
+            voce = SuWine::wine->discoC() + menu + kTitolo + ".lnk";
+    ASSERT_FALSE(voce.isEmpty()) << "no Start-menu entry";
     EXPECT_EQ(versioniInstallate(), QStringList{DRILL_VERSION});
     {
-        Programma programma({"start", "/wait", nativo(voce)});
+        Programma programma({"start", "/wait", "C:\\" + QDir::toNativeSeparators(QDir(SuWine::wine->discoC()).relativeFilePath(voce)).replace('/', '\\')});
         ASSERT_NE(programma.inizio(), 0u) << schermo::fotografia("msi").toStdString();
         EXPECT_EQ(schermo::inCima(), programma.inizio());
         premi(programma.inizio(), kEsciNome);
