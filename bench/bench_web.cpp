@@ -29,10 +29,7 @@
 namespace {
 
 bool disegnato(const QImage& im) {
-    return inizioDisegnato(im.width(), im.height(), [&im](int x, int y) {
-        const QRgb c = im.pixel(x, y);
-        return Rgb{qRed(c), qGreen(c), qBlue(c)};
-    });
+    return inizioDisegnatoIn(im);
 }
 
 qint64 compresso(const QString& file) {

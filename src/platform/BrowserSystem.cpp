@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFont>
+#include <QDirIterator>
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
@@ -102,10 +103,9 @@ EMSCRIPTEN_BINDINGS(drill_page) {
 }
 
 void prepareSystem() {
-    for (const char* face : {"LiberationSans-Regular", "LiberationSans-Bold",
-                             "LiberationMono-Regular", "LiberationMono-Bold"})
-        QFontDatabase::addApplicationFont(
-            QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(face)));
+    // The faces the build put in the program's resources.
+    for (QDirIterator face(QStringLiteral(":/fonts")); face.hasNext();)
+        QFontDatabase::addApplicationFont(face.next());
     // The names the windows and the printouts ask for, as the desktop's font systems map them.
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
@@ -114,7 +114,7 @@ void prepareSystem() {
     // The program's own icon in the title bars Qt draws in the page, where no desktop gives one.
     QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/icona.png")));
     // Closing the start window closes them all: the program ends, as on the desktop.
-    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qGuiApp, endProgram);
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qGuiApp, drill_session_ended);
     // A finger as a mouse; a tablet's keyboard, opened by a tap on a text box and let go when the
     // focus leaves text.
     qApp->installEventFilter(new Touch(qApp));
@@ -124,7 +124,7 @@ void prepareSystem() {
     });
 }
 
-void endProgram() {
+void BrowserEnding::endProgram() {
     // The page shows the end and offers nothing more; the program's windows are gone (deleted
     // when control is back in the event loop), and it waits for nothing.
     drill_session_ended();

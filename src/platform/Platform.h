@@ -4,6 +4,7 @@
 
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
+#include "platform/Ending.h"
 #include "platform/Launcher.h"
 #include "platform/Printer.h"
 #include "platform/Random.h"
@@ -18,6 +19,7 @@ struct Platform {
     Dialogs& dialogs;
     Launcher& launcher;
     Printer& printer;
+    Ending& ending;
     // The folder the program runs from (where its sound file lies).
     QString programFolder;
 };

@@ -1,41 +1,42 @@
 #pragma once
 
-// The platform services that differ from system to system, as the program builds them
-// (platform/Sistema.cmake compiles the matching files):
+// The platform services that differ from system to system, as the program is built with them.
+// platform/Sistema.cmake chooses the system, compiles the matching files and defines
+// DRILL_SISTEMA_BROWSER or DRILL_SISTEMA_WINDOWS accordingly; this header only follows it:
 // - the sound of a right answer: winmm's PlaySound on Windows, the page's Web Audio in a
 //   browser, Qt Multimedia elsewhere;
 // - the printer: the system's default printer through QPrinter on the desktop; in a browser,
 //   which has no print system, a PDF of each document handed to the browser as a download;
 // - the launcher: Qt's, which starts a program by name; a browser cannot start one;
-// - the faces of the program's fonts (Arial, Courier New, MS Sans Serif): the desktop's font
-//   system maps them to metric-compatible faces it has; a browser has none, and the program
-//   brings the Liberation faces with it;
-// - the folder the program reads its own files from (its sound): the executable's folder on the
-//   desktop; in a browser, the program's resources, which carry them;
 // - the end of the program: on the desktop its event loop stops and the process ends; in a
-//   browser, whose page runs the program's loop and never returns from it, the page is told the
-//   program has ended, and shows so.
+//   browser, whose page runs the program's loop and never returns from it, the page is told;
+// - what the system needs before the windows open (prepareSystem): nothing on the desktop, whose
+//   font system maps the program's faces (Arial, Courier New, MS Sans Serif) to metric-compatible
+//   ones; a browser has none, and the program brings the Liberation faces with it;
+// - the folder the program reads its own files from (its sound): the executable's folder on the
+//   desktop; in a browser, the program's resources, which carry them.
 #include <QCoreApplication>
 #include <QString>
 
-#if defined(__EMSCRIPTEN__)
+#if DRILL_SISTEMA_BROWSER
+#include "platform/BrowserEnding.h"
 #include "platform/BrowserLauncher.h"
 #include "platform/BrowserPrinter.h"
 #include "platform/WebSound.h"
 using SystemSound = WebSound;
 using SystemPrinter = BrowserPrinter;
 using SystemLauncher = BrowserLauncher;
-// What the program needs of the browser before its windows open (BrowserSystem.cpp): the bundled
-// faces and the names they stand for, and the page told when the last window has closed.
+using SystemEnding = BrowserEnding;
+// The bundled faces and the names they stand for, the page's keyboard for tablets (BrowserSystem.cpp).
 void prepareSystem();
-void endProgram();
 inline QString programFolder() {
     return QStringLiteral(":");
 }
 #else
+#include "platform/QtEnding.h"
 #include "platform/QtLauncher.h"
 #include "platform/QtPrinter.h"
-#ifdef _WIN32
+#if DRILL_SISTEMA_WINDOWS
 #include "platform/WinSound.h"
 using SystemSound = WinSound;
 #else
@@ -44,10 +45,8 @@ using SystemSound = QtSound;
 #endif
 using SystemPrinter = QtPrinter;
 using SystemLauncher = QtLauncher;
+using SystemEnding = QtEnding;
 inline void prepareSystem() {}
-inline void endProgram() {
-    QCoreApplication::exit(0);
-}
 inline QString programFolder() {
     return QCoreApplication::applicationDirPath();
 }

@@ -11,8 +11,6 @@ FinestraConMenu::FinestraConMenu(QWidget* parent)
 }
 
 void FinestraConMenu::setCentralWidget(QWidget* area) {
-    if (area_)
-        impaginazione_->removeWidget(area_);
     area_ = area;
     impaginazione_->addWidget(area_);
 }

@@ -15,7 +15,7 @@ class FinestraConMenu : public QWidget {
     explicit FinestraConMenu(QWidget* parent = nullptr);
 
     QMenuBar* menuBar() const { return barra_; }
-    // The window's area under the menu bar; the window takes its size from it.
+    // The window's area under the menu bar, set once; the window takes its size from it.
     void setCentralWidget(QWidget* area);
     QWidget* centralWidget() const { return area_; }
 

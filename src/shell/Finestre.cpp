@@ -7,8 +7,8 @@
 #include <type_traits>
 
 #include "exercise/FrmOperativoMeno.h"
+#include "platform/Platform.h"
 #include "platform/ScreenFit.h"
-#include "platform/SystemServices.h"
 #include "reports/FrmAttestato.h"
 #include "reports/FrmStampa.h"
 #include "shell/Posizione.h"
@@ -196,5 +196,5 @@ void Finestre::terminaProgramma() {
             finestra->deleteLater();
         }
     }
-    endProgram();
+    platform_.ending.endProgram();
 }

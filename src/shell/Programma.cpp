@@ -23,7 +23,7 @@ void preparaApplicazione(QApplication& app, QTranslator& traduzioni) {
 }
 
 Programma::Programma()
-    : platform_{clock_, random_, sound_, dialogs_, launcher_, printer_, programFolder()},
+    : platform_{clock_, random_, sound_, dialogs_, launcher_, printer_, ending_, programFolder()},
       finestre_(stato_, platform_) {}
 
 void Programma::avvia() {

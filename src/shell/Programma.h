@@ -32,6 +32,7 @@ class Programma {
     QtDialogs dialogs_;
     SystemLauncher launcher_;
     SystemPrinter printer_;
+    SystemEnding ending_;
     Platform platform_;
     Modulo1 stato_;
     Finestre finestre_;

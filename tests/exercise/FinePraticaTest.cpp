@@ -19,7 +19,8 @@
 // forty answers stay.
 TEST_F(FinestraEsercizio, EscapeAtTheEndOfAPracticeKeepsEveryRecord) {
     QtDialogs veri;
-    Platform conVeri{f.clock, f.random, f.sound, veri, f.launcher, f.printer, "/programma"};
+    Platform conVeri{f.clock,    f.random,  f.sound,  veri,
+                     f.launcher, f.printer, f.ending, "/programma"};
     piattaforma = &conVeri;
     apri();
     giocaFinoA(39);

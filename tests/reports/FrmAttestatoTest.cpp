@@ -214,9 +214,11 @@ TEST_F(CertificateWindow, FineSessioneEndsEverything) {
     Finestre::mostra(report);
     FrmAttestato& w = mostrato();
     EXPECT_EQ(pulsante(w, "Command1")->text(), "FINE SESSIONE");
+    EXPECT_EQ(f.ending.ended, 0);
     QTest::mouseClick(pulsante(w, "Command1"), Qt::LeftButton);
     EXPECT_FALSE(report.isVisible());
     EXPECT_FALSE(operativo.isVisible());
+    EXPECT_EQ(f.ending.ended, 1);
     eliminaChiuse();
     EXPECT_EQ(finestre.attestatoSeCaricato(), nullptr);
     EXPECT_EQ(finestre.stampaSeCaricato(), nullptr);

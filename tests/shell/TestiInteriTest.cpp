@@ -25,6 +25,7 @@
 #include "start/frmValutazione.h"
 #include "support/Controlli.h"
 #include "support/FakePlatform.h"
+#include "support/Zona.h"
 
 // Every text the program shows stands whole in its control, measured in the fonts of the
 // platform the test runs on: on Linux, and on Windows under Wine at each display scale.
@@ -62,11 +63,7 @@ QRectF inchiostro(const QWidget* w, const QString& testo, const QRect& spazio, i
     pittore.setPen(Qt::black);
     pittore.drawText(spazio, allineamento | Qt::TextDontClip, testo);
     pittore.end();
-    QRect pixel;
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x)
-            if (qAlpha(immagine.pixel(x, y)) > 96)
-                pixel |= QRect(x, y, 1, 1);
+    const QRect pixel = zona(immagine, [](QRgb p) { return qAlpha(p) > 96; });
     return visti[chiave] = QRectF(QPointF(pixel.topLeft()) / scala, QSizeF(pixel.size()) / scala)
                                .translated(tela.topLeft() - spazio.topLeft());
 }

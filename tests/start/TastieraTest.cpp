@@ -67,7 +67,8 @@ TEST(Tastiera, AWholePracticeBothPrintoutsAndTheEndWithKeysAlone) {
     FakePlatform f;
     f.clock.passo = 2;
     QtDialogs dialoghi;
-    Platform platform{f.clock, f.random, f.sound, dialoghi, f.launcher, f.printer, "/programma"};
+    Platform platform{f.clock,   f.random, f.sound,   dialoghi,
+                      f.launcher, f.printer, f.ending, "/programma"};
     Modulo1 stato;
     Finestre finestre(stato, platform);
     ContaClic mouse;

@@ -212,7 +212,8 @@ TEST(InizioConLauncherVero, TheInfoEntryStartsVetrinaFromThePath) {
     FakePlatform f;
     QtLauncher launcher;
     Platform platform{
-        f.clock, f.random, f.sound, f.dialogs, launcher, f.printer, QStringLiteral("/programma")};
+        f.clock,   f.random, f.sound, f.dialogs, launcher, f.printer,
+        f.ending, QStringLiteral("/programma")};
     Modulo1 stato;
     Finestre finestre(stato, platform);
     FrmInizio& inizio = finestre.inizio();

@@ -5,7 +5,7 @@
 #include "platform/Platform.h"
 #include "support/FakeServizi.h"
 
-// The six fakes, bundled as the Platform the windows take.
+// The fakes, bundled as the Platform the windows take.
 struct FakePlatform {
     FakePlatform();
     FakePlatform(const FakePlatform&) = delete;
@@ -17,6 +17,7 @@ struct FakePlatform {
     FakeDialogs dialogs;
     FakeLauncher launcher;
     FakePrinter printer;
+    FakeEnding ending;
     Platform platform{
-        clock, random, sound, dialogs, launcher, printer, QStringLiteral("/programma")};
+        clock, random, sound, dialogs, launcher, printer, ending, QStringLiteral("/programma")};
 };

@@ -100,6 +100,12 @@ class FakeDialogs final : public Dialogs {
     void beep() override { ++beeps; }
 };
 
+class FakeEnding final : public Ending {
+  public:
+    int ended = 0;
+    void endProgram() override { ++ended; }
+};
+
 class FakeLauncher final : public Launcher {
   public:
     QStringList started;

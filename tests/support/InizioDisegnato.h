@@ -41,3 +41,13 @@ bool inizioDisegnato(int larghezza, int altezza, Pixel pixel) {
         }
     return ciano >= 5000 && rosso >= 800 && rosa >= 20000;
 }
+
+// The same, read from a picture of the window or of the page it stands on (a QImage, whose
+// pixel() gives 0xAARRGGBB).
+template <class Immagine>
+bool inizioDisegnatoIn(const Immagine& im) {
+    return inizioDisegnato(im.width(), im.height(), [&im](int x, int y) {
+        const auto c = im.pixel(x, y);
+        return Rgb{int((c >> 16) & 0xff), int((c >> 8) & 0xff), int(c & 0xff)};
+    });
+}

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "support/InizioDisegnato.h"
+#include "support/Zona.h"
 #include "support/ServerX.h"
 
 namespace schermo {
@@ -82,26 +83,15 @@ QImage immagine(unsigned long id) {
 
 bool inizioDisegnato(unsigned long id, int ms) {
     return QTest::qWaitFor(
-        [id] {
-            const QImage im = immagine(id);
-            return ::inizioDisegnato(im.width(), im.height(), [&im](int x, int y) {
-                const QRgb c = im.pixel(x, y);
-                return Rgb{qRed(c), qGreen(c), qBlue(c)};
-            });
-        },
+        [id] { return inizioDisegnatoIn(immagine(id)); },
         ms);
 }
 
 QRect zonaDelColore(const QImage& immagine, QRgb colore) {
-    QRect zona;
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x) {
-            const QRgb c = immagine.pixel(x, y);
-            if (vicino(Rgb{qRed(c), qGreen(c), qBlue(c)}, qRed(colore), qGreen(colore),
-                       qBlue(colore)))
-                zona |= QRect(x, y, 1, 1);
-        }
-    return zona;
+    return zona(immagine, [colore](QRgb c) {
+        return vicino(Rgb{qRed(c), qGreen(c), qBlue(c)}, qRed(colore), qGreen(colore),
+                      qBlue(colore));
+    });
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include "support/InizioDisegnato.h"
 #include "support/ProcessoFiglio.h"
 #include "support/Schermo.h"
+#include "support/Zona.h"
 
 // The program in a browser, as a school's tablet or Chromebook opens it: the folder the browser
 // build made, served by a plain web server and shown in headless chromium, driven by the keyboard
@@ -31,10 +32,7 @@ const char* const kContaSuoni = R"((() => {
 })();)";
 
 bool disegnato(const QImage& im) {
-    return inizioDisegnato(im.width(), im.height(), [&im](int x, int y) {
-        const QRgb c = im.pixel(x, y);
-        return Rgb{qRed(c), qGreen(c), qBlue(c)};
-    });
+    return inizioDisegnatoIn(im);
 }
 
 // The exercise window's body, light yellow in the colours of the first mode: the panel of the
@@ -352,11 +350,7 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothin
                                 QProcessEnvironment::systemEnvironment()));
     QImage carta(base + ".png");
     carta = carta.convertToFormat(QImage::Format_RGB32);
-    QRect disegno;
-    for (int y = 0; y < carta.height(); ++y)
-        for (int x = 0; x < carta.width(); ++x)
-            if (qGray(carta.pixel(x, y)) < 250)
-                disegno |= QRect(x, y, 1, 1);
+    const QRect disegno = zona(carta, [](QRgb p) { return qGray(p) < 250; });
     EXPECT_NEAR(disegno.width(), 800, 3);
     EXPECT_NEAR(disegno.height(), 600, 3);
 

@@ -18,6 +18,7 @@
 #include "support/Schermo.h"
 #include "support/StampaQString.h"
 #include "support/WinePrivato.h"
+#include "support/Zona.h"
 #include "windows/SuWine.h"
 
 // The Windows program as a school gets it, under Wine on a private X server with a window
@@ -258,12 +259,10 @@ TEST(ProgrammaPortatile, BothPagesReachTheDefaultPrinterNamed) {
 void apriScalaDiValutazione(unsigned long inizio) {
     const QImage im = schermo::immagine(inizio);
     const int banda = schermo::zonaDelColore(im, qRgb(128, 255, 255)).top();
-    QRect lettere;
-    for (int y = std::max(banda - 30, 0); y < banda; ++y)
-        for (int x = 0; x < im.width(); ++x)
-            if (qRed(im.pixel(x, y)) < 60 && qGreen(im.pixel(x, y)) < 60 &&
-                qBlue(im.pixel(x, y)) < 60)
-                lettere |= QRect(x, y, 1, 1);
+    const int sopra = std::max(banda - 30, 0);
+    const QRect lettere = zona(im.copy(0, sopra, im.width(), banda - sopra), [](QRgb p) {
+                              return qRed(p) < 60 && qGreen(p) < 60 && qBlue(p) < 60;
+                          }).translated(0, sopra);
     ASSERT_FALSE(lettere.isEmpty()) << "no menu bar" << schermo::fotografia("menu").toStdString();
     ASSERT_TRUE(schermo::clic(schermo::area(inizio).topLeft() +
                               QPoint(lettere.right() - 30, lettere.center().y())));
