@@ -207,21 +207,18 @@ void Chromium::dispositivo(int larghezza, int altezza, bool tablet) {
 ServerWeb::ServerWeb(const QString& cartella) {
     terminaColTest(processo_);
     processo_.setProcessChannelMode(QProcess::MergedChannels);
-    processo_.start(QStringLiteral("python3"), {"-u", "-m", "http.server", "--bind", "127.0.0.1",
-                                                "--directory", cartella, "0"});
+    processo_.start(QStringLiteral(DRILL_SOURCE_DIR "/tools/web/serve"), {cartella});
     QString uscita;
-    const QRegularExpression porta(QStringLiteral(R"(port (\d+))"));
+    const QRegularExpression indirizzo(QStringLiteral(R"(http://127\.0\.0\.1:\d+/)"));
     (void)QTest::qWaitFor(
         [&] {
             uscita += QString::fromLocal8Bit(processo_.readAll());
-            const QRegularExpressionMatch m = porta.match(uscita);
-            if (m.hasMatch())
-                indirizzo_ = QStringLiteral("http://127.0.0.1:%1/").arg(m.captured(1));
-            return m.hasMatch();
+            indirizzo_ = indirizzo.match(uscita).captured();
+            return !indirizzo_.isEmpty();
         },
         15000);
     if (indirizzo_.isEmpty())
-        errore_ = "python3's http.server did not start: " + uscita + processo_.errorString();
+        errore_ = "tools/web/serve did not start: " + uscita + processo_.errorString();
 }
 
 ServerWeb::~ServerWeb() {

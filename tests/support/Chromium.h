@@ -65,8 +65,8 @@ class Chromium {
     QString errore_;
 };
 
-// A static web server for one folder on 127.0.0.1, on a port of its own (python3's http.server,
-// as any web server serves the page's files); stopped when the object goes.
+// A static web server for one folder on 127.0.0.1, as ./run --web serves the page (tools/web/serve:
+// python3's http.server on port 8080 or the next free one); stopped when the object goes.
 class ServerWeb {
   public:
     explicit ServerWeb(const QString& cartella);

@@ -6,6 +6,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTcpServer>
+#include <QUrl>
 #include <QTest>
 
 #include "platform/Twips.h"
@@ -377,6 +379,18 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothin
     QTest::qWait(500);
     for (const QJsonObject& e : browser_.eventi())
         EXPECT_NE(e["method"].toString(), "Runtime.exceptionThrown") << console().toStdString();
+}
+
+// With port 8080 taken (another server on the machine, a second ./run --web), the page is served
+// on the next free port, at the address printed.
+TEST_F(NelBrowser, APortTakenLeavesThePageOnTheNextFreeOne) {
+    QTcpServer occupato;
+    (void)occupato.listen(QHostAddress::LocalHost, 8080);  // or the fixture's server has it
+    ServerWeb altro{QStringLiteral(DRILL_WEB_SITE)};
+    ASSERT_TRUE(altro.pronto()) << altro.errore().toStdString();
+    EXPECT_GT(QUrl(altro.indirizzo()).port(), 8080);
+    ASSERT_TRUE(browser_.apri(altro.indirizzo() + "index.html"));
+    EXPECT_EQ(browser_.valuta("document.title").toString(), "ROVOROREZOVERED.1");
 }
 
 // On a slow school Wi-Fi the page shows how much of the program has come, and starts it; a
