@@ -1,13 +1,13 @@
+#include <qpa/qwindowsysteminterface.h>
 #include <QApplication>
-#include <QFont>
 #include <QDirIterator>
+#include <QFont>
 #include <QFontDatabase>
 #include <QHash>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPointingDevice>
 #include <QWidget>
-#include <qpa/qwindowsysteminterface.h>
 
 #include <emscripten.h>
 #include <emscripten/bind.h>
@@ -129,7 +129,6 @@ void BrowserEnding::endProgram() {
     // when control is back in the event loop), and it waits for nothing.
     drill_session_ended();
 }
-
 
 double fitToScreen(QSize, QSize) {
     // The page makes the room: where it is smaller than the largest window, its canvas is larger

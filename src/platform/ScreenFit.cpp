@@ -1,8 +1,8 @@
 #include "platform/ScreenFit.h"
 
+#include <QtGui/private/qhighdpiscaling_p.h>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtGui/private/qhighdpiscaling_p.h>
 #include <algorithm>
 #include <cmath>
 

@@ -27,7 +27,8 @@ using SystemSound = WebSound;
 using SystemPrinter = BrowserPrinter;
 using SystemLauncher = BrowserLauncher;
 using SystemEnding = BrowserEnding;
-// The bundled faces and the names they stand for, the page's keyboard for tablets (BrowserSystem.cpp).
+// The bundled faces and the names they stand for, the page's keyboard for tablets
+// (BrowserSystem.cpp).
 void prepareSystem();
 inline QString programFolder() {
     return QStringLiteral(":");

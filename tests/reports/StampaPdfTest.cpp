@@ -138,7 +138,7 @@ TEST_F(PdfPrinter, TheCertificatePageAtTrueSizeWithoutTheButtons) {
     const QString pdf = file("attestato.pdf");
     std::unique_ptr<QtPrinter> printer = QtPrinter::toPdf(pdf);
     FakePlatform f;
-    Platform platform{f.clock,    f.random, f.sound,   f.dialogs,
+    Platform platform{f.clock,    f.random, f.sound,  f.dialogs,
                       f.launcher, *printer, f.ending, "/programma"};
     Modulo1 stato;
     stato.nomeAlunno = "mARIO rossi";
@@ -195,7 +195,7 @@ TEST_F(PdfPrinter, TheCertificatePageAtTrueSizeWithoutTheButtons) {
 TEST(NoPrinter, TheReportStillListsAndPrintingSaysSo) {
     QtPrinter printer;
     FakePlatform f;
-    Platform platform{f.clock,    f.random, f.sound,   f.dialogs,
+    Platform platform{f.clock,    f.random, f.sound,  f.dialogs,
                       f.launcher, printer,  f.ending, "/programma"};
     Modulo1 stato = praticaCompleta();
     Finestre finestre(stato, platform);

@@ -67,7 +67,7 @@ TEST(Tastiera, AWholePracticeBothPrintoutsAndTheEndWithKeysAlone) {
     FakePlatform f;
     f.clock.passo = 2;
     QtDialogs dialoghi;
-    Platform platform{f.clock,   f.random, f.sound,   dialoghi,
+    Platform platform{f.clock,    f.random,  f.sound,  dialoghi,
                       f.launcher, f.printer, f.ending, "/programma"};
     Modulo1 stato;
     Finestre finestre(stato, platform);

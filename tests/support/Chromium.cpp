@@ -154,8 +154,7 @@ void Chromium::tasti(const QStringList& nomi) {
         int codice;
         const char* testo;
     };
-    static const Speciale speciali[] = {
-        {"Enter", 13, "\r"}, {"Tab", 9, ""}, {"Escape", 27, ""}};
+    static const Speciale speciali[] = {{"Enter", 13, "\r"}, {"Tab", 9, ""}, {"Escape", 27, ""}};
     for (const QString& nome : nomi) {
         QJsonObject tasto{{"key", nome}};
         if (nome.size() == 1) {

@@ -18,6 +18,6 @@ struct FakePlatform {
     FakeLauncher launcher;
     FakePrinter printer;
     FakeEnding ending;
-    Platform platform{
-        clock, random, sound, dialogs, launcher, printer, ending, QStringLiteral("/programma")};
+    Platform platform{clock,    random,  sound,  dialogs,
+                      launcher, printer, ending, QStringLiteral("/programma")};
 };

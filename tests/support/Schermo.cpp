@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "support/InizioDisegnato.h"
-#include "support/Zona.h"
 #include "support/ServerX.h"
+#include "support/Zona.h"
 
 namespace schermo {
 
@@ -82,9 +82,7 @@ QImage immagine(unsigned long id) {
 }
 
 bool inizioDisegnato(unsigned long id, int ms) {
-    return QTest::qWaitFor(
-        [id] { return inizioDisegnatoIn(immagine(id)); },
-        ms);
+    return QTest::qWaitFor([id] { return inizioDisegnatoIn(immagine(id)); }, ms);
 }
 
 QRect zonaDelColore(const QImage& immagine, QRgb colore) {

@@ -7,8 +7,8 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTcpServer>
-#include <QUrl>
 #include <QTest>
+#include <QUrl>
 
 #include "platform/Twips.h"
 #include "support/Chromium.h"
@@ -85,7 +85,12 @@ std::string salva(const QImage& im, const char* nome) {
 }
 
 std::string zona(const QRect& r) {
-    return QStringLiteral("%1x%2+%3+%4 ").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y()).toStdString();
+    return QStringLiteral("%1x%2+%3+%4 ")
+        .arg(r.width())
+        .arg(r.height())
+        .arg(r.x())
+        .arg(r.y())
+        .toStdString();
 }
 
 // Whether the zone of `colore` stands whole in the page: none of it at the page's edges, and its
@@ -105,15 +110,15 @@ void inOgniPagina(Chromium& browser, Whole whole, const char* cosa) {
     const struct {
         int larghezza, altezza;
         bool tablet;
-    } pagine[] = {{1024, 768, true}, {768, 1024, true}, {800, 1280, true}, {1280, 800, true},
-                  {1920, 1080, false}, {1024, 768, true}};
+    } pagine[] = {{1024, 768, true}, {768, 1024, true},   {800, 1280, true},
+                  {1280, 800, true}, {1920, 1080, false}, {1024, 768, true}};
     for (const auto& p : pagine) {
         browser.dispositivo(p.larghezza, p.altezza, p.tablet);
         QImage im;
         const bool intera = QTest::qWaitFor([&] { return whole(im = browser.schermata()); }, 10000);
         const QString pagina = QStringLiteral("%1-%2x%3").arg(cosa).arg(p.larghezza).arg(p.altezza);
-        EXPECT_TRUE(intera) << cosa << " not whole on a page of " << p.larghezza << "x"
-                            << p.altezza << ": " << salva(im, qPrintable(pagina)) << " "
+        EXPECT_TRUE(intera) << cosa << " not whole on a page of " << p.larghezza << "x" << p.altezza
+                            << ": " << salva(im, qPrintable(pagina)) << " "
                             << zona(schermo::zonaDelColore(im, qRgb(250, 250, 200)))
                             << zona(schermo::zonaDelColore(im, kColoreIstruzione));
     }
@@ -147,8 +152,9 @@ class NelBrowser : public testing::Test {
     void apriIlProgramma() {
         ASSERT_TRUE(browser_.apri(server_.indirizzo() + "index.html"));
         const QImage inizio = attendi(disegnato, 60000);
-        ASSERT_TRUE(disegnato(inizio)) << "the start window was not drawn: "
-                                       << salva(inizio, "inizio") << console().toStdString();
+        ASSERT_TRUE(disegnato(inizio))
+            << "the start window was not drawn: " << salva(inizio, "inizio")
+            << console().toStdString();
     }
 
     // The text the page shows in place of the program, and below it.
@@ -213,12 +219,12 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothin
     const QRgb grigio = qRgb(239, 239, 239);
     const qsizetype grigi = quanti(browser_.schermata(), grigio);
     browser_.tasti({"Enter"});
-    ASSERT_TRUE(QTest::qWaitFor([&] { return quanti(browser_.schermata(), grigio) > grigi + 8000; },
-                                10000))
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return quanti(browser_.schermata(), grigio) > grigi + 8000; }, 10000))
         << "no message for the empty name";
     browser_.tasti({"Enter"});
-    ASSERT_TRUE(QTest::qWaitFor(
-        [&] { return quanti(browser_.schermata(), grigio) < grigi + 1000; }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quanti(browser_.schermata(), grigio) < grigi + 1000; },
+                                10000));
     browser_.tasti({"L", "u"});
     // The rest by a tablet's keyboard: a tap on the name box, after the letters typed, opens it,
     // and what it types goes in.
@@ -271,15 +277,16 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothin
             // By finger alone: the keypad's digits, "V e r i f i c a", the next operation (in
             // its place).
             static const QHash<QChar, QPoint> tasto = {
-                {'1', {240, 240}},  {'2', {1020, 240}},  {'3', {1800, 240}}, {'4', {240, 690}},
-                {'5', {1020, 690}}, {'6', {1800, 690}},  {'7', {240, 1140}}, {'8', {1020, 1140}},
+                {'1', {240, 240}},   {'2', {1020, 240}}, {'3', {1800, 240}}, {'4', {240, 690}},
+                {'5', {1020, 690}},  {'6', {1800, 690}}, {'7', {240, 1140}}, {'8', {1020, 1140}},
                 {'9', {1800, 1140}}, {'0', {240, 1605}}};
             for (const QString& c : cifre)
                 browser_.tocca(nelPannello(pannello, 8220 + tasto[c[0]].x() + 382,
                                            3090 + tasto[c[0]].y() + 202));
             browser_.tocca(nelPannello(pannello, 960 + 3405, 5715 + 247));
             im = attendi([&](const QImage& i) { return esitoScritto(i, pannello); });
-            ASSERT_TRUE(esitoScritto(im, pannello)) << "operation " << n << " not verified by touch";
+            ASSERT_TRUE(esitoScritto(im, pannello))
+                << "operation " << n << " not verified by touch";
             browser_.tocca(nelPannello(pannello, 975 + 3405, 5715 + 247));
             im = attendi([&](const QImage& i) { return !esitoScritto(i, pannello); });
             continue;
@@ -332,7 +339,8 @@ TEST_F(NelBrowser, AWholePracticeByKeyboardAndFingerBothPrintoutsAsPdfsAndNothin
         for (int x = 0; x < sfondo.width(); ++x)
             if (quanti(sfondo.copy(x, y - 2, 1, 5), kColoreAttestato) == 5)
                 bordo = {x, y};
-    ASSERT_FALSE(bordo.isNull()) << "the background hid the certificate: " << salva(sfondo, "sfondo");
+    ASSERT_FALSE(bordo.isNull()) << "the background hid the certificate: "
+                                 << salva(sfondo, "sfondo");
     browser_.tocca(schermo::zonaDelColore(sfondo, qRgb(255, 224, 192)).center());
     ASSERT_TRUE(attestatoDavanti(attendi(attestatoDavanti)));
     browser_.tasti({"Enter"});
@@ -398,8 +406,9 @@ TEST_F(NelBrowser, APortTakenLeavesThePageOnTheNextFreeOne) {
 TEST_F(NelBrowser, TheDownloadShowsItsProgressAndACrashIsToldApartFromTheEnd) {
     // The page's audio broken, so that the first right answer crashes the program.
     browser_.comando("Page.addScriptToEvaluateOnNewDocument",
-                     {{"source", "window.AudioContext = function() {"
-                                 " throw new Error('audio guasto'); };"}});
+                     {{"source",
+                       "window.AudioContext = function() {"
+                       " throw new Error('audio guasto'); };"}});
     // About 2 Mbit/s, as a class shares a school's connection.
     browser_.comando("Network.emulateNetworkConditions", {{"offline", false},
                                                           {"latency", 40},
@@ -417,15 +426,15 @@ TEST_F(NelBrowser, TheDownloadShowsItsProgressAndACrashIsToldApartFromTheEnd) {
         30000);
     EXPECT_GE(letti.size(), 3) << "the progress bar did not move";
     EXPECT_TRUE(avviso().contains(QRegularExpression(R"(\d+%)"))) << avviso().toStdString();
-    browser_.comando("Network.emulateNetworkConditions", {{"offline", false},
-                                                          {"latency", 0},
-                                                          {"downloadThroughput", -1},
-                                                          {"uploadThroughput", -1}});
+    browser_.comando(
+        "Network.emulateNetworkConditions",
+        {{"offline", false}, {"latency", 0}, {"downloadThroughput", -1}, {"uploadThroughput", -1}});
     ASSERT_TRUE(disegnato(attendi(disegnato, 60000))) << console().toStdString();
 
     browser_.tasti({"L", "u", "c", "a", "Enter", "Enter"});
     const QImage im = attendi([](const QImage& i) { return !pannelloOperazione(i).isEmpty(); });
-    const QList<int> letti2 = schermo::numeriRossi(im.copy(termini(pannelloOperazione(im))), 0, 140);
+    const QList<int> letti2 =
+        schermo::numeriRossi(im.copy(termini(pannelloOperazione(im))), 0, 140);
     ASSERT_EQ(letti2.size(), 2) << salva(im, "crash");
     QStringList cifre;
     for (const QChar c : QString::number(letti2[0] * letti2[1]))

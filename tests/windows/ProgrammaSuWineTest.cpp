@@ -9,8 +9,8 @@
 #include <QScopeGuard>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QUuid>
 #include <QTest>
+#include <QUuid>
 #include <algorithm>
 
 #include "support/CupsScheduler.h"
@@ -364,9 +364,8 @@ QStringList versioniInstallate() {
     QStringList versioni;
     for (const QString& voce : voci.split(QRegularExpression(R"(\r?\n\s*\r?\n)")))
         if (voce.contains(QRegularExpression(R"(DisplayName\s+REG_SZ\s+)" + kTitolo)))
-            versioni << QRegularExpression(R"(DisplayVersion\s+REG_SZ\s+(\S+))")
-                            .match(voce)
-                            .captured(1);
+            versioni
+                << QRegularExpression(R"(DisplayVersion\s+REG_SZ\s+(\S+))").match(voce).captured(1);
     return versioni;
 }
 
@@ -428,7 +427,10 @@ TEST(PacchettoMsi, InstallsUpgradesRefusesOlderOrOtherPackagesAndRemovesEverythi
     ASSERT_FALSE(voce.isEmpty()) << "no Start-menu entry";
     EXPECT_EQ(versioniInstallate(), QStringList{DRILL_VERSION});
     {
-        Programma programma({"start", "/wait", "C:\\" + QDir::toNativeSeparators(QDir(SuWine::wine->discoC()).relativeFilePath(voce)).replace('/', '\\')});
+        Programma programma(
+            {"start", "/wait",
+             "C:\\" + QDir::toNativeSeparators(QDir(SuWine::wine->discoC()).relativeFilePath(voce))
+                          .replace('/', '\\')});
         ASSERT_NE(programma.inizio(), 0u) << schermo::fotografia("msi").toStdString();
         EXPECT_EQ(schermo::inCima(), programma.inizio());
         premi(programma.inizio(), kEsciNome);

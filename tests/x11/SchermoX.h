@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QRect>
-#include <cstdlib>
 #include <QTest>
 #include <QWidget>
+#include <cstdlib>
 
 #include "support/ServerX.h"
 
