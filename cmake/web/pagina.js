@@ -63,34 +63,31 @@
   for (const tipo of ['touchstart', 'touchmove', 'touchend', 'touchcancel'])
     window.addEventListener(tipo, toccoRiportato, {capture: true, passive: false});
 
-  // The share of the program downloaded so far: its WebAssembly is read as it arrives, counted
-  // against its size (the page carries it: a server that compresses does not say it), and handed
-  // on to Qt's loader unchanged.
+  // The share of the program downloaded so far: a copy of its WebAssembly's download is read as
+  // it arrives and counted against its size (the page carries it: a server that compresses does
+  // not say it), while Qt's loader compiles the download itself as it streams in.
   const fetchDelBrowser = window.fetch.bind(window);
   window.fetch = function (indirizzo, opzioni) {
     return fetchDelBrowser(indirizzo, opzioni).then(function (risposta) {
       if (!String(indirizzo).endsWith('.wasm') || !risposta.ok || !risposta.body)
         return risposta;
-      const lettore = risposta.body.getReader();
+      const lettore = risposta.clone().body.getReader();
       let ricevuti = 0;
-      const flusso = new ReadableStream({
-        pull: function (controllo) {
-          return lettore.read().then(function (parte) {
-            if (parte.done) {
-              controllo.close();
-              stato.textContent = 'Preparazione del programma…';
-              return;
-            }
-            ricevuti += parte.value.byteLength;
-            avanzamento.value = Math.min(ricevuti, avanzamento.max);
-            stato.textContent = 'Caricamento… ' +
-                Math.min(100, Math.floor(100 * ricevuti / avanzamento.max)) + '%';
-            controllo.enqueue(parte.value);
-          });
-        },
-      });
-      return new Response(flusso, {
-        status: risposta.status, statusText: risposta.statusText, headers: risposta.headers});
+      const leggi = function () {
+        lettore.read().then(function (parte) {
+          if (parte.done) {
+            stato.textContent = 'Preparazione del programma…';
+            return;
+          }
+          ricevuti += parte.value.byteLength;
+          avanzamento.value = Math.min(ricevuti, avanzamento.max);
+          stato.textContent = 'Caricamento… ' +
+              Math.min(100, Math.floor(100 * ricevuti / avanzamento.max)) + '%';
+          leggi();
+        }, function () {});
+      };
+      leggi();
+      return risposta;
     });
   };
 
