@@ -89,8 +89,11 @@ TEST(FinestreSulloSchermo, EveryWindowOpensWholeAndCentredOnTheScreen) {
 // name box, as the window manager stacks and focuses them.
 TEST(FinestreSulloSchermo, TheStartWindowComesUpInFrontOfTheBackgroundWithTheFocus) {
     FakePlatform f;
+    QtDialogs veri;
+    Platform platform{f.clock,    f.random,  f.sound,  veri,
+                      f.launcher, f.printer, f.ending, "/programma"};
     Modulo1 stato;
-    Finestre finestre(stato, f.platform);
+    Finestre finestre(stato, platform);
     frmSfondo& sfondo = finestre.sfondo();
     FrmInizio& inizio = finestre.inizio();
     ASSERT_FALSE(corniceDi(inizio).isEmpty());
@@ -110,6 +113,19 @@ TEST(FinestreSulloSchermo, TheStartWindowComesUpInFrontOfTheBackgroundWithTheFoc
     EXPECT_GT(posto(inizio), posto(sfondo)) << pila.toStdString();
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &inizio; }, 5000));
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtNome");
+
+    // Enter with the name box empty: the message box, closed by its Enter; the start window is
+    // active again, with the keys in the name box.
+    QTimer::singleShot(0, [] {
+        QWidget* box = nullptr;
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()); }, 5000));
+        QTest::keyClick(box, Qt::Key_Return);
+    });
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &inizio; }, 5000));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName(), "txtNome");
 }
