@@ -19,8 +19,7 @@
 // forty answers stay.
 TEST_F(FinestraEsercizio, EscapeAtTheEndOfAPracticeKeepsEveryRecord) {
     QtDialogs veri;
-    Platform conVeri{f.clock,    f.random,  f.sound,  veri,
-                     f.launcher, f.printer, f.ending, "/programma"};
+    Platform conVeri = f.con(veri);
     piattaforma = &conVeri;
     apri();
     giocaFinoA(39);

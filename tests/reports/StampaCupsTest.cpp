@@ -92,8 +92,7 @@ class StampaSuCups : public testing::Test {
     CupsScheduler cups;
     QtPrinter printer;
     FakePlatform f;
-    Platform platform{f.clock,    f.random, f.sound,  f.dialogs,
-                      f.launcher, printer,  f.ending, "/programma"};
+    Platform platform = f.con(printer);
     Modulo1 stato;
     Finestre finestre{stato, platform};
 };

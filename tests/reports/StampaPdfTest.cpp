@@ -138,8 +138,7 @@ TEST_F(PdfPrinter, TheCertificatePageAtTrueSizeWithoutTheButtons) {
     const QString pdf = file("attestato.pdf");
     std::unique_ptr<QtPrinter> printer = QtPrinter::toPdf(pdf);
     FakePlatform f;
-    Platform platform{f.clock,    f.random, f.sound,  f.dialogs,
-                      f.launcher, *printer, f.ending, "/programma"};
+    Platform platform = f.con(*printer);
     Modulo1 stato;
     stato.nomeAlunno = "mARIO rossi";
     stato.numeroMinimo = 1;
@@ -195,8 +194,7 @@ TEST_F(PdfPrinter, TheCertificatePageAtTrueSizeWithoutTheButtons) {
 TEST(NoPrinter, TheReportStillListsAndPrintingSaysSo) {
     QtPrinter printer;
     FakePlatform f;
-    Platform platform{f.clock,    f.random, f.sound,  f.dialogs,
-                      f.launcher, printer,  f.ending, "/programma"};
+    Platform platform = f.con(printer);
     Modulo1 stato = praticaCompleta();
     Finestre finestre(stato, platform);
     FrmStampa& w = finestre.stampa();

@@ -67,8 +67,7 @@ TEST(Tastiera, AWholePracticeBothPrintoutsAndTheEndWithKeysAlone) {
     FakePlatform f;
     f.clock.passo = 2;
     QtDialogs dialoghi;
-    Platform platform{f.clock,    f.random,  f.sound,  dialoghi,
-                      f.launcher, f.printer, f.ending, "/programma"};
+    Platform platform = f.con(dialoghi);
     Modulo1 stato;
     Finestre finestre(stato, platform);
     ContaClic mouse;

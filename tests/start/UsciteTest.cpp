@@ -211,8 +211,7 @@ TEST_F(Avvio, TheInfoEntryReportsAMissingProgramOnce) {
 TEST(InizioConLauncherVero, TheInfoEntryStartsVetrinaFromThePath) {
     FakePlatform f;
     QtLauncher launcher;
-    Platform platform{f.clock,  f.random,  f.sound,  f.dialogs,
-                      launcher, f.printer, f.ending, QStringLiteral("/programma")};
+    Platform platform = f.con(launcher);
     Modulo1 stato;
     Finestre finestre(stato, platform);
     FrmInizio& inizio = finestre.inizio();

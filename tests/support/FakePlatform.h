@@ -20,4 +20,15 @@ struct FakePlatform {
     FakeEnding ending;
     Platform platform{clock,    random,  sound,  dialogs,
                       launcher, printer, ending, QStringLiteral("/programma")};
+
+    // The same platform with a real service in place of one fake.
+    Platform con(Dialogs& veri) {
+        return {clock, random, sound, veri, launcher, printer, ending, platform.programFolder};
+    }
+    Platform con(Launcher& vero) {
+        return {clock, random, sound, dialogs, vero, printer, ending, platform.programFolder};
+    }
+    Platform con(Printer& vera) {
+        return {clock, random, sound, dialogs, launcher, vera, ending, platform.programFolder};
+    }
 };

@@ -53,19 +53,15 @@ QString altraVersione(const QString& suffisso, const QString& versione, const QS
     const QString file = dove + "/" + kPacchetto + "-" + versione + suffisso;
     const QString sorgenti = QStringLiteral(DRILL_WINDOWS_PACKAGES "/_CPack_Packages/win64/");
     const QString codice = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    const QStringList comando =
-        suffisso == ".msi" ? QStringList{"wixl",
-                                         "-a",
-                                         "x64",
-                                         "-D",
-                                         "Version=" + versione,
-                                         "-D",
-                                         "ProductCode=" + codice,
-                                         "-o",
-                                         file,
-                                         sorgenti + "External/" + kPacchetto + ".wxs"}
-                           : QStringList{"makensis", "-V2", "-DVERSION=" + versione,
-                                         "-DOUTFILE=" + file, sorgenti + "NSIS/project.nsi"};
+    const QStringList msi{"wixl",
+                          "--arch=x64",
+                          "--define=Version=" + versione,
+                          "--define=ProductCode=" + codice,
+                          "--output=" + file,
+                          sorgenti + "External/" + kPacchetto + ".wxs"};
+    const QStringList nsis{"makensis", "-V2", "-DVERSION=" + versione, "-DOUTFILE=" + file,
+                           sorgenti + "NSIS/project.nsi"};
+    const QStringList& comando = suffisso == ".msi" ? msi : nsis;
     QString uscita;
     EXPECT_TRUE(eseguiStrumento(comando.first(), comando.mid(1),
                                 QProcessEnvironment::systemEnvironment(), &uscita, 120000))

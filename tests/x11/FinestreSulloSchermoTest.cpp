@@ -90,8 +90,7 @@ TEST(FinestreSulloSchermo, EveryWindowOpensWholeAndCentredOnTheScreen) {
 TEST(FinestreSulloSchermo, TheStartWindowComesUpInFrontOfTheBackgroundWithTheFocus) {
     FakePlatform f;
     QtDialogs veri;
-    Platform platform{f.clock,    f.random,  f.sound,  veri,
-                      f.launcher, f.printer, f.ending, "/programma"};
+    Platform platform = f.con(veri);
     Modulo1 stato;
     Finestre finestre(stato, platform);
     frmSfondo& sfondo = finestre.sfondo();
